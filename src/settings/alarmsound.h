@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+namespace corvane {
+
+// Plays the alarm's wave file. The program uses the audio device; tests install a fake that records.
+class AlarmSound {
+public:
+    virtual ~AlarmSound() = default;
+    // Starts playing the file asynchronously: once, or in an endless loop until stop().
+    virtual void play(const QString &fileName, bool loop) = 0;
+    virtual void stop() = 0;
+};
+
+// The installed sound; the program installs its audio implementation at start.
+AlarmSound &alarmSound();
+// Installs another sound (tests, program start); nullptr returns to silence. The caller keeps ownership.
+void setAlarmSound(AlarmSound *sound);
+
+} // namespace corvane

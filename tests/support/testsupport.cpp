@@ -1,0 +1,108 @@
+#include "testsupport.h"
+
+#include "settings/settingsstore.h"
+#include "store/programfolder.h"
+
+#include <QDialog>
+#include <QFile>
+
+namespace corvane::test {
+
+bool FakePrompter::confirm(const QString &text)
+{
+    questions << text;
+    if (confirmAnswers.empty())
+        return true;
+    const bool answer = confirmAnswers.front();
+    confirmAnswers.pop_front();
+    return answer;
+}
+
+std::optional<QString> FakePrompter::input(const QString &, const QString &prompt, const QString &)
+{
+    inputPrompts << prompt;
+    if (inputAnswers.empty())
+        return std::nullopt;
+    auto answer = inputAnswers.front();
+    inputAnswers.pop_front();
+    return answer;
+}
+
+QString FakePrompter::openFileName(const QString &caption, const QString &, const QString &)
+{
+    fileCaptions << caption;
+    if (fileAnswers.empty())
+        return QString();
+    const QString answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    return answer;
+}
+
+QString FakePrompter::saveFileName(const QString &caption, const QString &filter, const QString &fileName,
+                                   const QString &)
+{
+    return openFileName(caption, filter, fileName);
+}
+
+bool FakePrompter::choosePrinter(QPrinter &) { return printerAnswer; }
+
+bool FakePrompter::openUrl(const QUrl &url)
+{
+    openedUrls << url;
+    return openUrlAnswer;
+}
+
+void FakeAlarmSound::play(const QString &fileName, bool loop)
+{
+    calls << QStringLiteral("play %1 %2").arg(fileName, loop ? QStringLiteral("loop") : QStringLiteral("once"));
+    playing = true;
+}
+
+void FakeAlarmSound::stop()
+{
+    calls << QStringLiteral("stop");
+    playing = false;
+}
+
+ModalScript::ModalScript()
+{
+    setModalRunner([this](QDialog &dialog) {
+        shown << dialog.windowTitle();
+        if (handlers.empty()) {
+            unexpected << dialog.windowTitle();
+            return int(QDialog::Rejected);
+        }
+        Handler handler = std::move(handlers.front());
+        handlers.pop_front();
+        return handler(dialog);
+    });
+}
+
+ModalScript::~ModalScript() { setModalRunner(nullptr); }
+
+Sandbox::Sandbox()
+{
+    setProgramFolder(dir.path());
+    SettingsStore::setFileForTesting(settingsFile());
+}
+
+Sandbox::~Sandbox()
+{
+    setProgramFolder(QString());
+    SettingsStore::setFileForTesting(QString());
+}
+
+void writeFile(const QString &fileName, const QByteArray &bytes)
+{
+    QFile file(fileName);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+}
+
+QByteArray readFile(const QString &fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace corvane::test

@@ -1,0 +1,88 @@
+#pragma once
+
+// Fakes for the program's seams, shared by the tests.
+
+#include "settings/alarmsound.h"
+#include "widgets/modal.h"
+#include "widgets/prompter.h"
+
+#include <QDateTime>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <functional>
+
+class QDialog;
+
+namespace corvane::test {
+
+// Records every text the program shows and answers questions from scripted queues.
+// Unscripted questions answer Yes, inputs and file dialogs answer "cancelled".
+class FakePrompter : public Prompter {
+public:
+    FakePrompter() { setPrompter(this); }
+    ~FakePrompter() override { setPrompter(nullptr); }
+
+    void error(const QString &text) override { errors << text; }
+    void information(const QString &text) override { informations << text; }
+    void message(const QString &text) override { messages << text; }
+    bool confirm(const QString &text) override;
+    std::optional<QString> input(const QString &caption, const QString &prompt, const QString &value) override;
+    QString openFileName(const QString &caption, const QString &filter, const QString &fileName) override;
+    QString saveFileName(const QString &caption, const QString &filter, const QString &fileName,
+                         const QString &defaultSuffix) override;
+    bool choosePrinter(QPrinter &printer) override;
+    bool openUrl(const QUrl &url) override;
+
+    QStringList errors, informations, messages, questions, inputPrompts, fileCaptions;
+    QList<QUrl> openedUrls;
+    std::deque<bool> confirmAnswers;
+    std::deque<std::optional<QString>> inputAnswers;
+    std::deque<QString> fileAnswers;
+    bool printerAnswer = true;
+    bool openUrlAnswer = true;
+};
+
+// Records what the alarm sound was asked to do.
+class FakeAlarmSound : public AlarmSound {
+public:
+    FakeAlarmSound() { setAlarmSound(this); }
+    ~FakeAlarmSound() override { setAlarmSound(nullptr); }
+    void play(const QString &fileName, bool loop) override;
+    void stop() override;
+
+    QStringList calls; // "play <file> once", "play <file> loop", "stop"
+    bool playing = false;
+};
+
+// Answers runModal() with scripted handlers, in order: each fills in the dialog and returns its result.
+// A dialog shown with no handler left is rejected and recorded as unexpected.
+class ModalScript {
+public:
+    using Handler = std::function<int(QDialog &)>;
+    ModalScript();
+    ~ModalScript();
+    void then(Handler handler) { handlers.push_back(std::move(handler)); }
+
+    std::deque<Handler> handlers;
+    QStringList shown;      // window titles of the dialogs shown, in order
+    QStringList unexpected; // titles of dialogs shown with no handler
+};
+
+// A fresh program folder and settings file for one test; both go away with it.
+class Sandbox {
+public:
+    Sandbox();
+    ~Sandbox();
+    QString path(const QString &name) const { return dir.filePath(name); }
+    QString settingsFile() const { return dir.filePath(QStringLiteral("settings.ini")); }
+
+    QTemporaryDir dir;
+};
+
+// Writes bytes to a file (creating it), for fixtures.
+void writeFile(const QString &fileName, const QByteArray &bytes);
+QByteArray readFile(const QString &fileName);
+
+} // namespace corvane::test
