@@ -14,12 +14,13 @@ AlarmSound *installed = nullptr;
 
 } // namespace
 
-AlarmSound &alarmSound()
-{
+AlarmSound &alarmSound() {
     static Silence silence;
     return installed ? *installed : silence;
 }
 
-void setAlarmSound(AlarmSound *sound) { installed = sound; }
+void setAlarmSound(AlarmSound *sound) {
+    installed = sound;
+}
 
 } // namespace corvane

@@ -6,8 +6,12 @@ namespace {
 QDateTime fixedMoment;
 }
 
-QDateTime now() { return fixedMoment.isValid() ? fixedMoment : QDateTime::currentDateTime(); }
+QDateTime now() {
+    return fixedMoment.isValid() ? fixedMoment : QDateTime::currentDateTime();
+}
 
-void setNow(const QDateTime &moment) { fixedMoment = moment; }
+void setNow(const QDateTime &moment) {
+    fixedMoment = moment;
+}
 
 } // namespace corvane

@@ -11,8 +11,7 @@ namespace {
 
 QString overrideFolder;
 
-QString defaultFolder()
-{
+QString defaultFolder() {
     const QString exeFolder = QCoreApplication::applicationDirPath();
     if (QFileInfo(exeFolder).isWritable())
         return exeFolder;
@@ -23,23 +22,25 @@ QString defaultFolder()
 
 } // namespace
 
-QString programFolder()
-{
+QString programFolder() {
     if (!overrideFolder.isEmpty())
         return overrideFolder;
     static const QString folder = defaultFolder();
     return folder;
 }
 
-void setProgramFolder(const QString &folder) { overrideFolder = folder; }
+void setProgramFolder(const QString &folder) {
+    overrideFolder = folder;
+}
 
-QString joinPath(const QString &folder, const QString &name)
-{
+QString joinPath(const QString &folder, const QString &name) {
     if (folder.isEmpty() || folder.endsWith(QLatin1Char('/')))
         return folder + name;
     return folder + QLatin1Char('/') + name;
 }
 
-QString besideProgram(const QString &name) { return joinPath(programFolder(), name); }
+QString besideProgram(const QString &name) {
+    return joinPath(programFolder(), name);
+}
 
 } // namespace corvane

@@ -23,8 +23,7 @@ const QString emptyText;
 
 // The integer field of a grid file: leading spaces, an optional minus sign, then digits up to the first
 // non-digit. No digits read as 0; values beyond the int range saturate.
-int readIntField(QStringView text)
-{
+int readIntField(QStringView text) {
     qsizetype i = 0;
     while (i < text.size() && text[i] == QLatin1Char(' '))
         ++i;
@@ -42,8 +41,7 @@ int readIntField(QStringView text)
     return int(negative ? -value : value);
 }
 
-QString unescapeCell(QStringView text)
-{
+QString unescapeCell(QStringView text) {
     QString cell = text.toString();
     for (QChar &c : cell) {
         if (c == QChar(9))
@@ -54,26 +52,27 @@ QString unescapeCell(QStringView text)
     return cell;
 }
 
-void appendNumber(QString &out, int n) { out += QString::number(n); }
+void appendNumber(QString &out, int n) {
+    out += QString::number(n);
+}
 
-QString corruptMessage(const QString &fileName)
-{
+QString corruptMessage(const QString &fileName) {
     return QStringLiteral("File contains no data or corrupt file ") + fileName;
 }
 
 } // namespace
 
-int compareOrdinal(const QString &a, const QString &b) { return a.compare(b, Qt::CaseSensitive); }
+int compareOrdinal(const QString &a, const QString &b) {
+    return a.compare(b, Qt::CaseSensitive);
+}
 
 TaskTable::TaskTable(int columns, int rows)
     : m_columns(std::max(1, columns)), m_rows(std::max(1, rows)), m_widths(m_columns, 64),
-      m_compares(m_columns)
-{
+      m_compares(m_columns) {
     m_cells.resize(qsizetype(m_columns) * m_rows);
 }
 
-void TaskTable::setColumnCount(int columns)
-{
+void TaskTable::setColumnCount(int columns) {
     columns = std::max(1, columns);
     if (columns == m_columns)
         return;
@@ -89,8 +88,7 @@ void TaskTable::setColumnCount(int columns)
     changed();
 }
 
-void TaskTable::setRowCount(int rows)
-{
+void TaskTable::setRowCount(int rows) {
     rows = std::max(1, rows);
     if (rows == m_rows)
         return;
@@ -99,23 +97,20 @@ void TaskTable::setRowCount(int rows)
     changed();
 }
 
-const QString &TaskTable::cell(int column, int row) const
-{
+const QString &TaskTable::cell(int column, int row) const {
     if (column < 0 || column >= m_columns || row < 0 || row >= m_rows)
         return emptyText;
     return m_cells[index(column, row)];
 }
 
-void TaskTable::setCell(int column, int row, const QString &text)
-{
+void TaskTable::setCell(int column, int row, const QString &text) {
     if (column < 0 || column >= m_columns || row < 0 || row >= m_rows)
         return;
     m_cells[index(column, row)] = text;
     changed(column, row);
 }
 
-QStringList TaskTable::rowCells(int row) const
-{
+QStringList TaskTable::rowCells(int row) const {
     QStringList cells;
     cells.reserve(m_columns);
     for (int c = 0; c < m_columns; ++c)
@@ -123,8 +118,7 @@ QStringList TaskTable::rowCells(int row) const
     return cells;
 }
 
-void TaskTable::setRowCells(int row, const QStringList &cells)
-{
+void TaskTable::setRowCells(int row, const QStringList &cells) {
     if (row < 0 || row >= m_rows)
         return;
     for (int c = 0; c < m_columns; ++c)
@@ -132,19 +126,16 @@ void TaskTable::setRowCells(int row, const QStringList &cells)
     changed();
 }
 
-int TaskTable::columnWidth(int column) const
-{
+int TaskTable::columnWidth(int column) const {
     return column >= 0 && column < m_columns ? m_widths[column] : 0;
 }
 
-void TaskTable::setColumnWidth(int column, int width)
-{
+void TaskTable::setColumnWidth(int column, int width) {
     if (column >= 0 && column < m_columns)
         m_widths[column] = width;
 }
 
-void TaskTable::insertRows(int at, int count)
-{
+void TaskTable::insertRows(int at, int count) {
     if (count <= 0 || at < 0 || at > m_rows)
         return;
     m_cells.insert(qsizetype(at) * m_columns, qsizetype(count) * m_columns, QString());
@@ -152,8 +143,7 @@ void TaskTable::insertRows(int at, int count)
     changed();
 }
 
-void TaskTable::removeRows(int at, int count)
-{
+void TaskTable::removeRows(int at, int count) {
     if (at < 0 || at >= m_rows || count <= 0)
         return;
     count = std::min(count, m_rows - at);
@@ -166,8 +156,7 @@ void TaskTable::removeRows(int at, int count)
     changed();
 }
 
-void TaskTable::moveRow(int from, int to)
-{
+void TaskTable::moveRow(int from, int to) {
     if (from < 0 || from >= m_rows || to < 0 || to >= m_rows || from == to)
         return;
     const auto first = m_cells.begin();
@@ -178,29 +167,25 @@ void TaskTable::moveRow(int from, int to)
     changed();
 }
 
-void TaskTable::clear()
-{
+void TaskTable::clear() {
     for (qsizetype i = m_columns; i < m_cells.size(); ++i)
         m_cells[i] = QString();
     changed();
 }
 
-bool TaskTable::rowIsEmpty(int row) const
-{
+bool TaskTable::rowIsEmpty(int row) const {
     for (int c = 0; c < m_columns; ++c)
         if (!cell(c, row).isEmpty())
             return false;
     return true;
 }
 
-void TaskTable::setColumnCompare(int column, Compare compare)
-{
+void TaskTable::setColumnCompare(int column, Compare compare) {
     if (column >= 0 && column < m_columns)
         m_compares[column] = std::move(compare);
 }
 
-int TaskTable::compareRows(int a, int b) const
-{
+int TaskTable::compareRows(int a, int b) const {
     // The sort column decides, then each column to its right; the last column never breaks a tie.
     const int last = m_sortColumn == m_columns - 1 ? m_sortColumn : m_columns - 2;
     for (int c = m_sortColumn; c <= last; ++c) {
@@ -213,8 +198,7 @@ int TaskTable::compareRows(int a, int b) const
     return 0;
 }
 
-void TaskTable::sort()
-{
+void TaskTable::sort() {
     if (m_rows < 3 || m_sortColumn < 0 || m_sortColumn >= m_columns)
         return;
     QList<int> order(m_rows - 1);
@@ -230,8 +214,7 @@ void TaskTable::sort()
     changed();
 }
 
-QByteArray TaskTable::toGridBytes() const
-{
+QByteArray TaskTable::toGridBytes() const {
     QString out;
     out.reserve(m_cells.size() * 16 + 64);
     const QLatin1String lineEnd("\r\n");
@@ -269,8 +252,7 @@ QByteArray TaskTable::toGridBytes() const
     return out.toUtf8();
 }
 
-bool TaskTable::save(const QString &fileName, QString *error) const
-{
+bool TaskTable::save(const QString &fileName, QString *error) const {
     QSaveFile file(fileName);
     const QByteArray bytes = toGridBytes();
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
@@ -281,8 +263,7 @@ bool TaskTable::save(const QString &fileName, QString *error) const
     return true;
 }
 
-bool TaskTable::load(const QString &fileName, QString *error)
-{
+bool TaskTable::load(const QString &fileName, QString *error) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
@@ -292,8 +273,7 @@ bool TaskTable::load(const QString &fileName, QString *error)
     return fromGridBytes(file.readAll(), fileName, error);
 }
 
-bool TaskTable::fromGridBytes(const QByteArray &bytes, const QString &fileName, QString *error)
-{
+bool TaskTable::fromGridBytes(const QByteArray &bytes, const QString &fileName, QString *error) {
     const QString text = decodeText(bytes);
     const QStringView all(text);
     qsizetype pos = 0;
@@ -364,8 +344,7 @@ bool TaskTable::fromGridBytes(const QByteArray &bytes, const QString &fileName, 
     return true;
 }
 
-void TaskTable::changed(int column, int row) const
-{
+void TaskTable::changed(int column, int row) const {
     if (m_observer)
         m_observer(column, row);
 }

@@ -4,8 +4,7 @@
 
 namespace corvane {
 
-QString decodeWindows1252(const QByteArray &bytes)
-{
+QString decodeWindows1252(const QByteArray &bytes) {
     // Bytes 0x80 to 0x9F are the only ones that differ from Latin-1; 0 marks the five unassigned ones,
     // which keep their Latin-1 meaning.
     static const char16_t high[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
@@ -22,8 +21,7 @@ QString decodeWindows1252(const QByteArray &bytes)
     return text;
 }
 
-QString decodeText(const QByteArray &bytes)
-{
+QString decodeText(const QByteArray &bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())

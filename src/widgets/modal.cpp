@@ -8,8 +8,12 @@ namespace {
 ModalRunner installedRunner;
 }
 
-int runModal(QDialog &dialog) { return installedRunner ? installedRunner(dialog) : dialog.exec(); }
+int runModal(QDialog &dialog) {
+    return installedRunner ? installedRunner(dialog) : dialog.exec();
+}
 
-void setModalRunner(ModalRunner runner) { installedRunner = std::move(runner); }
+void setModalRunner(ModalRunner runner) {
+    installedRunner = std::move(runner);
+}
 
 } // namespace corvane

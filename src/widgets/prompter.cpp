@@ -15,37 +15,32 @@ namespace {
 
 class WidgetPrompter : public Prompter {
 public:
-    void error(const QString &text) override
-    {
+    void error(const QString &text) override {
         QApplication::beep();
         QMessageBox::warning(parent(), title(), text);
     }
     void information(const QString &text) override { QMessageBox::information(parent(), title(), text); }
-    void message(const QString &text) override
-    {
+    void message(const QString &text) override {
         QMessageBox box(QMessageBox::NoIcon, title(), text, QMessageBox::Ok, parent());
         box.exec();
     }
-    bool confirm(const QString &text) override
-    {
+    bool confirm(const QString &text) override {
         return QMessageBox::question(parent(), title(), text, QMessageBox::Yes | QMessageBox::No,
                                      QMessageBox::No) == QMessageBox::Yes;
     }
-    std::optional<QString> input(const QString &caption, const QString &prompt, const QString &value) override
-    {
+    std::optional<QString> input(const QString &caption, const QString &prompt,
+                                 const QString &value) override {
         bool ok = false;
         const QString text = QInputDialog::getText(parent(), caption, prompt, QLineEdit::Normal, value, &ok);
         if (!ok)
             return std::nullopt;
         return text;
     }
-    QString openFileName(const QString &caption, const QString &filter, const QString &fileName) override
-    {
+    QString openFileName(const QString &caption, const QString &filter, const QString &fileName) override {
         return QFileDialog::getOpenFileName(parent(), caption, fileName, filter);
     }
     QString saveFileName(const QString &caption, const QString &filter, const QString &fileName,
-                         const QString &defaultSuffix) override
-    {
+                         const QString &defaultSuffix) override {
         QFileDialog dialog(parent(), caption, fileName, filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(defaultSuffix);
@@ -55,8 +50,7 @@ public:
             return QString();
         return dialog.selectedFiles().constFirst();
     }
-    bool choosePrinter(QPrinter &printer) override
-    {
+    bool choosePrinter(QPrinter &printer) override {
         QPrintDialog dialog(&printer, parent());
         return dialog.exec() == QDialog::Accepted;
     }
@@ -71,16 +65,16 @@ Prompter *installed = nullptr;
 
 } // namespace
 
-Prompter &prompter()
-{
+Prompter &prompter() {
     static WidgetPrompter standard;
     return installed ? *installed : standard;
 }
 
-void setPrompter(Prompter *replacement) { installed = replacement; }
+void setPrompter(Prompter *replacement) {
+    installed = replacement;
+}
 
-bool saveTableReporting(const TaskTable &table, const QString &fileName)
-{
+bool saveTableReporting(const TaskTable &table, const QString &fileName) {
     QString reason;
     if (table.save(fileName, &reason))
         return true;

@@ -27,7 +27,8 @@ public:
     // A question with Yes and No; true only for Yes.
     virtual bool confirm(const QString &text) = 0;
     // An input box; nothing when cancelled.
-    virtual std::optional<QString> input(const QString &caption, const QString &prompt, const QString &value) = 0;
+    virtual std::optional<QString> input(const QString &caption, const QString &prompt,
+                                         const QString &value) = 0;
     // File dialogs; an empty text when cancelled. `filter` is in Qt's form ("Wav sound files (*.wav);;...").
     virtual QString openFileName(const QString &caption, const QString &filter, const QString &fileName) = 0;
     virtual QString saveFileName(const QString &caption, const QString &filter, const QString &fileName,

@@ -12,8 +12,7 @@ private slots:
     void lineBreaksRoundTrip();
 };
 
-void TaskTableTest::nonDateExampleIsWrittenByteForByte()
-{
+void TaskTableTest::nonDateExampleIsWrittenByteForByte() {
     TaskTable table(3, 2);
     const QStringList titles{"Category", "What", "Done?"};
     table.setRowCells(0, titles);
@@ -21,12 +20,12 @@ void TaskTableTest::nonDateExampleIsWrittenByteForByte()
     table.setColumnWidth(0, 62);
     table.setColumnWidth(1, 503);
     table.setColumnWidth(2, 52);
-    QCOMPARE(table.toGridBytes(), QByteArray("3,2\r\ncw 0,62\r\ncw 1,503\r\ncw 2,52\r\n0,0,Category\r\n1,0,What\r\n"
-                                             "2,0,Done?\r\n0,1,Work\r\n1,1,Call the bank\r\n2,1,No\r\n"));
+    QCOMPARE(table.toGridBytes(),
+             QByteArray("3,2\r\ncw 0,62\r\ncw 1,503\r\ncw 2,52\r\n0,0,Category\r\n1,0,What\r\n"
+                        "2,0,Done?\r\n0,1,Work\r\n1,1,Call the bank\r\n2,1,No\r\n"));
 }
 
-void TaskTableTest::lineBreaksRoundTrip()
-{
+void TaskTableTest::lineBreaksRoundTrip() {
     TaskTable table(1, 2);
     table.setCell(0, 1, "a\r\nb\r\n");
     const QByteArray bytes = table.toGridBytes();

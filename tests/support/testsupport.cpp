@@ -8,8 +8,7 @@
 
 namespace corvane::test {
 
-bool FakePrompter::confirm(const QString &text)
-{
+bool FakePrompter::confirm(const QString &text) {
     questions << text;
     if (confirmAnswers.empty())
         return true;
@@ -18,8 +17,7 @@ bool FakePrompter::confirm(const QString &text)
     return answer;
 }
 
-std::optional<QString> FakePrompter::input(const QString &, const QString &prompt, const QString &)
-{
+std::optional<QString> FakePrompter::input(const QString &, const QString &prompt, const QString &) {
     inputPrompts << prompt;
     if (inputAnswers.empty())
         return std::nullopt;
@@ -28,8 +26,7 @@ std::optional<QString> FakePrompter::input(const QString &, const QString &promp
     return answer;
 }
 
-QString FakePrompter::openFileName(const QString &caption, const QString &, const QString &)
-{
+QString FakePrompter::openFileName(const QString &caption, const QString &, const QString &) {
     fileCaptions << caption;
     if (fileAnswers.empty())
         return QString();
@@ -39,33 +36,31 @@ QString FakePrompter::openFileName(const QString &caption, const QString &, cons
 }
 
 QString FakePrompter::saveFileName(const QString &caption, const QString &filter, const QString &fileName,
-                                   const QString &)
-{
+                                   const QString &) {
     return openFileName(caption, filter, fileName);
 }
 
-bool FakePrompter::choosePrinter(QPrinter &) { return printerAnswer; }
+bool FakePrompter::choosePrinter(QPrinter &) {
+    return printerAnswer;
+}
 
-bool FakePrompter::openUrl(const QUrl &url)
-{
+bool FakePrompter::openUrl(const QUrl &url) {
     openedUrls << url;
     return openUrlAnswer;
 }
 
-void FakeAlarmSound::play(const QString &fileName, bool loop)
-{
-    calls << QStringLiteral("play %1 %2").arg(fileName, loop ? QStringLiteral("loop") : QStringLiteral("once"));
+void FakeAlarmSound::play(const QString &fileName, bool loop) {
+    calls
+        << QStringLiteral("play %1 %2").arg(fileName, loop ? QStringLiteral("loop") : QStringLiteral("once"));
     playing = true;
 }
 
-void FakeAlarmSound::stop()
-{
+void FakeAlarmSound::stop() {
     calls << QStringLiteral("stop");
     playing = false;
 }
 
-ModalScript::ModalScript()
-{
+ModalScript::ModalScript() {
     setModalRunner([this](QDialog &dialog) {
         shown << dialog.windowTitle();
         if (handlers.empty()) {
@@ -78,29 +73,27 @@ ModalScript::ModalScript()
     });
 }
 
-ModalScript::~ModalScript() { setModalRunner(nullptr); }
+ModalScript::~ModalScript() {
+    setModalRunner(nullptr);
+}
 
-Sandbox::Sandbox()
-{
+Sandbox::Sandbox() {
     setProgramFolder(dir.path());
     SettingsStore::setFileForTesting(settingsFile());
 }
 
-Sandbox::~Sandbox()
-{
+Sandbox::~Sandbox() {
     setProgramFolder(QString());
     SettingsStore::setFileForTesting(QString());
 }
 
-void writeFile(const QString &fileName, const QByteArray &bytes)
-{
+void writeFile(const QString &fileName, const QByteArray &bytes) {
     QFile file(fileName);
     if (file.open(QIODevice::WriteOnly))
         file.write(bytes);
 }
 
-QByteArray readFile(const QString &fileName)
-{
+QByteArray readFile(const QString &fileName) {
     QFile file(fileName);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

@@ -28,7 +28,8 @@ public:
     void information(const QString &text) override { informations << text; }
     void message(const QString &text) override { messages << text; }
     bool confirm(const QString &text) override;
-    std::optional<QString> input(const QString &caption, const QString &prompt, const QString &value) override;
+    std::optional<QString> input(const QString &caption, const QString &prompt,
+                                 const QString &value) override;
     QString openFileName(const QString &caption, const QString &filter, const QString &fileName) override;
     QString saveFileName(const QString &caption, const QString &filter, const QString &fileName,
                          const QString &defaultSuffix) override;
