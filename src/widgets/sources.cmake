@@ -2,6 +2,7 @@
 target_sources(corvane_core PRIVATE
 )
 target_sources(corvane_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/colorcombo.cpp
   ${CMAKE_CURRENT_LIST_DIR}/modal.cpp
   ${CMAKE_CURRENT_LIST_DIR}/prompter.cpp
 )
