@@ -88,12 +88,13 @@ private slots:
         fill(grid.table(), {{"2", "b", "No"}});
         QVERIFY(!grid.sortByTitle(1)); // one record: nothing happens
         QCOMPARE(grid.table().sortColumn(), 0);
-        fill(grid.table(), {{"1", "a", "No"}, {"2", "a", "No"}});
+        fill(grid.table(), {{"1", "a", "No"}, {"2", "b", "No"}});
         grid.setCanSort([](int c) { return c != 2; });
         QVERIFY(!grid.sortByTitle(2));
         QCOMPARE(grid.table().sortColumn(), 0);
         grid.table().setColumnCompare(0, [](const QString &a, const QString &b) { return b.compare(a); });
-        QVERIFY(grid.sortByTitle(1)); // equal categories: Time breaks the tie with its own comparison
+        grid.table().setSortColumn(1);
+        QVERIFY(grid.sortByTitle(0)); // ascending by the column's own comparison
         QCOMPARE(column(grid, 0), QStringList({"2", "1"}));
     }
 
