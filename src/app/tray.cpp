@@ -28,6 +28,7 @@ TrayController::TrayController(QWidget *mainWindow, Availability trayAvailable)
 
     m_clickTimer.setSingleShot(true);
     m_clickTimer.setInterval(400);
+    m_clickTimer.setTimerType(Qt::PreciseTimer);
     connect(&m_clickTimer, &QTimer::timeout, this, &TrayController::clicked);
 
     m_window->installEventFilter(this);
