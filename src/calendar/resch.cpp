@@ -53,7 +53,8 @@ TfrmReschedule::TfrmReschedule(const ShadowLabel *titleStyle, QWidget *parent) :
 
 void TfrmReschedule::date1SetDate() {
     const QDateTime moment(date1->date(), QTime(0, 0));
-    lblDate2->setText(formatDateTime(QStringLiteral("dddd"), moment) + QStringLiteral(" : ") + relativeDate(moment));
+    lblDate2->setText(formatDateTime(QStringLiteral("dddd"), moment) + QStringLiteral(" : ") +
+                      relativeDate(moment));
 }
 
 bool TfrmReschedule::eventFilter(QObject *watched, QEvent *event) {

@@ -76,8 +76,10 @@ QString TfrmListBox::currentText() const {
 }
 
 void TfrmListBox::btAddClick() {
-    const QString answer = prompter().input(QStringLiteral("Quick Pick"), QStringLiteral("New Quick Pick"), QString())
-                               .value_or(QString());
+    const QString answer =
+        prompter()
+            .input(QStringLiteral("Quick Pick"), QStringLiteral("New Quick Pick"), QString())
+            .value_or(QString());
     QStringList choices = items();
     if (!addChoice(choices, answer))
         return;

@@ -15,7 +15,8 @@ namespace corvane {
 namespace {
 
 // Where Debian's dictionary packages put them, American English first.
-const char *const dictionaryFolders[] = {"/usr/share/hunspell", "/usr/share/myspell/dicts", "/usr/share/myspell"};
+const char *const dictionaryFolders[] = {"/usr/share/hunspell", "/usr/share/myspell/dicts",
+                                         "/usr/share/myspell"};
 const char *const dictionaryNames[] = {"en_US", "en_GB", "en_CA", "en_AU"};
 
 bool isWordCharacter(const QString &text, qsizetype i) {
@@ -23,7 +24,8 @@ bool isWordCharacter(const QString &text, qsizetype i) {
     if (c.isLetter())
         return true;
     // An apostrophe inside a word belongs to it ("don't").
-    return c == u'\'' && i > 0 && i + 1 < text.size() && text.at(i - 1).isLetter() && text.at(i + 1).isLetter();
+    return c == u'\'' && i > 0 && i + 1 < text.size() && text.at(i - 1).isLetter() &&
+           text.at(i + 1).isLetter();
 }
 
 } // namespace

@@ -35,6 +35,7 @@ private slots:
 void EditingRulesTest::initTestCase() {
     QLocale::setDefault(QLocale::c());
     setFormats(FormatSettings::fromLocale(QLocale::c()));
+    fix2000();
     setNow(QDateTime(QDate(2000, 3, 15), QTime(10, 30)));
 }
 
