@@ -1,5 +1,11 @@
 # Files of this folder: logic into corvane_core, windows and widgets into corvane_ui.
 target_sources(corvane_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/dayview.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/layoutvalues.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/updatereminder.cpp
 )
 target_sources(corvane_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/about.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/main.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/program.cpp
 )
