@@ -4,6 +4,7 @@
 target_sources(corvane_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/calendarmonths.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cellcolors.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/daycellpainter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hoversummary.cpp
   ${CMAKE_CURRENT_LIST_DIR}/layoutmath.cpp
   ${CMAKE_CURRENT_LIST_DIR}/navigation.cpp
