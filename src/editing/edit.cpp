@@ -138,7 +138,6 @@ void TfrmEdit::createTaskPanel() {
     cbCategory->setEditable(true);
     cbCategory->setInsertPolicy(QComboBox::NoInsert);
     cbCategory->lineEdit()->setMaxLength(20);
-    cbCategory->setMinimumWidth(150);
     btCategory = new QPushButton(QStringLiteral("..."), pnlMain);
     btCategory->setFixedWidth(28);
     dtTime = new QTimeEdit(pnlMain);
@@ -151,24 +150,23 @@ void TfrmEdit::createTaskPanel() {
     cbDone->hide();
     btSpell1 = new QPushButton(QStringLiteral("&Spell check"), pnlMain);
 
-    auto *fields = new QHBoxLayout;
-    fields->addWidget(buddyLabel(QStringLiteral("&Category"), cbCategory, pnlMain));
-    fields->addWidget(cbCategory);
-    fields->addWidget(btCategory);
-    fields->addSpacing(12);
-    fields->addWidget(lblTime);
-    fields->addWidget(dtTime);
-    fields->addWidget(btTime);
-    fields->addSpacing(12);
-    fields->addWidget(cbAlarm);
-    fields->addStretch();
+    auto *fields = new QGridLayout;
+    fields->addWidget(buddyLabel(QStringLiteral("&Category"), cbCategory, pnlMain), 0, 0);
+    fields->addWidget(cbCategory, 0, 1);
+    fields->addWidget(btCategory, 0, 2);
+    fields->addWidget(lblTime, 1, 0);
+    fields->addWidget(dtTime, 1, 1);
+    fields->addWidget(btTime, 1, 2);
+    fields->addWidget(cbAlarm, 1, 3);
+    fields->setColumnMinimumWidth(1, 190);
+    fields->setColumnStretch(4, 1);
     auto *notesRow = new QHBoxLayout;
     notesRow->addWidget(buddyLabel(QStringLiteral("&Notes"), memMain, pnlMain));
     notesRow->addStretch();
     notesRow->addWidget(lblComplete);
     auto *bottom = new QHBoxLayout;
     bottom->addLayout(fields, 1);
-    bottom->addWidget(btSpell1);
+    bottom->addWidget(btSpell1, 0, Qt::AlignBottom);
     auto *layout = new QVBoxLayout(pnlMain);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(lblTitle);
@@ -222,6 +220,11 @@ void TfrmEdit::createCompletionPanel() {
     connect(dtComplete, &QDateEdit::dateChanged, this, &TfrmEdit::dtCompleteSetDate);
 }
 
+TaskFields TfrmEdit::task() const {
+    return {formatDateTime(QStringLiteral("t"), QDateTime(taskDate, dtTime->time())),
+            cbCategory->currentText(), memoText(*memMain), cbDone->isChecked(), cbAlarm->isChecked()};
+}
+
 void TfrmEdit::hideTimeControls() {
     for (QWidget *control : std::initializer_list<QWidget *>{lblTime, dtTime, btTime, cbAlarm})
         control->hide();
@@ -263,7 +266,8 @@ void TfrmEdit::FormShow() {
     FillCombo(*cbCategory, categoryFileName());
     showPanel(false);
     const bool done = cbDone->isChecked();
-    lblComplete->setText(done ? QStringLiteral("Completed Task") : QStringLiteral("Task is not yet completed"));
+    lblComplete->setText(done ? QStringLiteral("Completed Task")
+                              : QStringLiteral("Task is not yet completed"));
     btComplete->setVisible(!done);
     btRepeat->setVisible(!done && isDateTask);
     btReschedule->setVisible(!done && isDateTask && isExisting);
@@ -271,8 +275,10 @@ void TfrmEdit::FormShow() {
         btCompleteClick();
     taskDate = m_context.selectedDay;
     setTabOrder(dtTime, memMain);
-    if (!completeMode)
+    if (!completeMode) {
+        memMain->moveCursor(QTextCursor::End);
         memMain->setFocus();
+    }
 }
 
 void TfrmEdit::showPanel(bool completion) {
@@ -331,9 +337,9 @@ void TfrmEdit::btCancel2Click() {
 void TfrmEdit::AddToCompleteGrid() {
     if (!m_context.history)
         return;
-    m_context.history->AddToCompleteGrid({QDateTime(dtComplete->date(), QTime(0, 0)),
-                                          QDateTime(dtComplete->date(), dtTime->time()), cbCategory->currentText(),
-                                          originText, memoText(*memMain), memoText(*memComplete)});
+    m_context.history->AddToCompleteGrid(
+        {QDateTime(dtComplete->date(), QTime(0, 0)), QDateTime(dtComplete->date(), dtTime->time()),
+         cbCategory->currentText(), originText, memoText(*memMain), memoText(*memComplete)});
 }
 
 void TfrmEdit::btRescheduleClick() {
@@ -364,7 +370,8 @@ void TfrmEdit::btTodayClick() {
 
 void TfrmEdit::dtCompleteSetDate() {
     const QDateTime moment(dtComplete->date(), QTime(0, 0));
-    lblDate->setText(formatDateTime(QStringLiteral("dddd"), moment) + QStringLiteral(" : ") + relativeDate(moment));
+    lblDate->setText(formatDateTime(QStringLiteral("dddd"), moment) + QStringLiteral(" : ") +
+                     relativeDate(moment));
 }
 
 void TfrmEdit::btSpell1Click() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editing/taskrules.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QDialog>
@@ -25,7 +27,7 @@ public:
     struct Context {
         QDate selectedDay;
         QString defaultCategory;
-        TfrmComplete *history = nullptr;     // receives completions
+        TfrmComplete *history = nullptr;         // receives completions
         const ShadowLabel *titleStyle = nullptr; // the main window's day title
     };
     explicit TfrmEdit(const Context &context, QWidget *parent = nullptr);
@@ -57,6 +59,8 @@ public:
     // The day the task is to have: the selected day, or the one picked by Reschedule.
     QDate taskDate;
 
+    // The task as the controls hold it: time in the short time format, notes by the line joining rule.
+    TaskFields task() const;
     // Hides the time and alarm controls (non-date and done tasks).
     void hideTimeControls();
     // The notes joined by the line joining rule are empty.
