@@ -12,4 +12,5 @@ target_sources(corvane_core PRIVATE
 target_sources(corvane_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/datenavigator.cpp
   ${CMAKE_CURRENT_LIST_DIR}/monthcalendar.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/resch.cpp
 )
