@@ -108,6 +108,7 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent) {
     createCalendars();
     connectNavigation();
     createToolBars();
+    connectTaskCommands();
     applyLayoutValues();
     loadTaskFiles();
     setWindowTitle(QStringLiteral("Corvane"));
