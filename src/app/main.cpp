@@ -5,7 +5,6 @@
 #include "app/dayview.h"
 #include "app/layoutvalues.h"
 #include "app/updatereminder.h"
-#include "calendar/monthcalendar.h"
 #include "settings/settingsstore.h"
 #include "store/clock.h"
 #include "store/dateformats.h"

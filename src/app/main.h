@@ -3,6 +3,7 @@
 #include "calendar/daycellpainter.h"
 #include "calendar/hoversummary.h"
 #include "calendar/layoutmath.h"
+#include "calendar/monthcalendar.h"
 #include "calendar/navigation.h"
 #include "store/routines.h"
 #include "store/tasktable.h"
@@ -25,7 +26,6 @@ class QToolBar;
 namespace corvane {
 
 class DateNavigator;
-class MonthCalendar;
 class ShadowLabel;
 class TaskGrid;
 class TimerPool;

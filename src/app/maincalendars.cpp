@@ -8,7 +8,6 @@
 #include "calendar/datenavigator.h"
 #include "calendar/daycellpainter.h"
 #include "calendar/hoversummary.h"
-#include "calendar/monthcalendar.h"
 #include "calendar/navigation.h"
 #include "store/clock.h"
 #include "store/dateformats.h"
@@ -368,9 +367,9 @@ void TfrmMain::Today1Click() {
 
 void TfrmMain::cal1CellDblClick() {
     if (!gridDay->table().cell(DayTime, 1).isEmpty())
-        tbEdit1->trigger();
+        btEditClick(tbEdit1);
     else
-        tbAdd1->trigger();
+        btAddClick(tbAdd1);
 }
 
 void TfrmMain::Help2Click() {
@@ -427,13 +426,13 @@ bool TfrmMain::FormKeyUp(int key, Qt::KeyboardModifiers modifiers) {
     bool consumed = false;
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
     if (enter && (modifiers & (Qt::ShiftModifier | Qt::ControlModifier)) && (inDayList || inNonday)) {
-        (inDayList ? tbEdit1 : tbEdit2)->trigger();
+        btEditClick(inDayList ? tbEdit1 : tbEdit2);
         consumed = true;
     } else if (key == Qt::Key_Insert && (inDayList || inNonday)) {
-        (inDayList ? tbAdd1 : tbAdd2)->trigger();
+        btAddClick(inDayList ? tbAdd1 : tbAdd2);
         consumed = true;
     } else if (key == Qt::Key_Delete && (inDayList || inNonday)) {
-        (inDayList ? tbDel1 : tbDel2)->trigger();
+        btDelClick(inDayList ? tbDel1 : tbDel2);
         consumed = true;
     }
     setStatusText(QStringLiteral("Today is ") + formatDateTime(QStringLiteral("dddddd"), now()));
