@@ -1,9 +1,12 @@
 #include "app/main.h"
 
+#include "alarms/alarmcheck.h"
+#include "alarms/alarmpanel.h"
 #include "alarms/timerpool.h"
 #include "app/about.h"
 #include "app/dayview.h"
 #include "app/layoutvalues.h"
+#include "app/tray.h"
 #include "app/updatereminder.h"
 #include "settings/settingsstore.h"
 #include "store/clock.h"
@@ -96,19 +99,23 @@ void loadReporting(TaskTable &table, const QString &fileName) {
 
 TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmMain"));
-    minimumWindowWidth = 638 * logicalDpiX() / 96;
+    minimumWindowWidth = corvane::minimumWindowWidth(logicalDpiX());
+    setMinimumWidth(minimumClientWidth(logicalDpiX()));
     setUpStoreTable(gridStore);
     gridHoliday.setColumnCount(4);
 
     createActions();
     createMenus();
     createPanes();
+    createCalendars();
+    connectNavigation();
     createToolBars();
     connectTaskCommands();
     applyLayoutValues();
     loadTaskFiles();
     setWindowTitle(QStringLiteral("Corvane"));
     setWindowIcon(themedIcon(QString(), QStringLiteral("corvane")));
+    createAlarmsAndTray();
     gridDay->setSelectionActive(false);
     gridNonday->setSelectionActive(false);
 
@@ -433,20 +440,6 @@ void TfrmMain::createPanes() {
     statusBar()->addWidget(m_statusText, 1);
     statusBar()->setSizeGripEnabled(true);
 
-    pnlAlarm = new QLabel(this);
-    pnlAlarm->setObjectName(QStringLiteral("pnlAlarm"));
-    pnlAlarm->setAlignment(Qt::AlignCenter);
-    pnlAlarm->setWordWrap(true);
-    pnlAlarm->setAutoFillBackground(true);
-    QFont alarmFont(QStringLiteral("Sans Serif"));
-    alarmFont.setPixelSize(13);
-    alarmFont.setBold(true);
-    pnlAlarm->setFont(alarmFont);
-    QPalette alarmColors = pnlAlarm->palette();
-    alarmColors.setColor(QPalette::Window, QColor(0, 255, 0));
-    pnlAlarm->setPalette(alarmColors);
-    pnlAlarm->hide();
-
     for (TaskGrid *list : {gridDay, gridNonday})
         connect(list, &TaskGrid::entered, this, &TfrmMain::gridDayEnter);
     connect(gridDay, &TaskGrid::currentRowChanged, this, &TfrmMain::DrawExtraMemo);
@@ -507,9 +500,11 @@ void TfrmMain::showEvent(QShowEvent *event) {
 
 void TfrmMain::FormShow() {
     fix2000();
+    showTodayOnCalendars();
     readFromStore(dayNumber(selectedDate().date()));
     UpdateLabels(currentCalendar);
     ReadSettings();
+    resizeCalendars();
     gridDay->setFocus();
     timerPool->setEnabled(layoutTrigger, true);
     updateFilterIndicator();
@@ -556,11 +551,23 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event) {
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
             memWhatExit();
     }
-    if (event->type() == QEvent::KeyPress) {
-        auto *widget = qobject_cast<QWidget *>(watched);
-        if (widget && widget->window() == this && FormKeyPress(static_cast<QKeyEvent *>(event)->key()))
+    auto *widget = qobject_cast<QWidget *>(watched);
+    const bool ours = widget && widget->window() == this;
+    if (ours && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (FormKeyDown(key->key()) || FormKeyPress(key->key()))
             return true;
     }
+    if (ours && event->type() == QEvent::KeyRelease && !static_cast<QKeyEvent *>(event)->isAutoRepeat()) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (FormKeyUp(key->key(), key->modifiers()))
+            return true;
+    }
+    // The menu's shortcuts go before the focused control's own use of the key.
+    if (ours && event->type() == QEvent::ShortcutOverride && isMenuShortcut(*static_cast<QKeyEvent *>(event)))
+        return true;
+    if (event->type() == QEvent::Enter && hidesSummary(watched))
+        pnlPop->hide();
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -569,10 +576,6 @@ bool TfrmMain::FormKeyPress(int key) {
 }
 
 // --- Day view -----------------------------------------------------------------------------------------
-
-QDateTime TfrmMain::selectedDate() const {
-    return now();
-}
 
 void TfrmMain::readFromStore(int dayNumber) {
     const bool strike = strikeOutDone();
@@ -655,12 +658,6 @@ bool TfrmMain::strikeOutDone() const {
     return SettingsStore().readBool(QStringLiteral("Options"), QStringLiteral("StrikeOut"), true);
 }
 
-void TfrmMain::ColorAllCalendars(bool) {}
-
-void TfrmMain::ResizeGridDay() {}
-
-void TfrmMain::ResizeGridNonDay() {}
-
 // --- Settings -------------------------------------------------------------------------------------------
 
 void TfrmMain::ReadSettings() {
@@ -703,6 +700,85 @@ void TfrmMain::UpdateStatusClock() {
 void TfrmMain::timerPoolAllTriggers(int handle, int) {
     if (handle == clockTrigger)
         UpdateStatusClock();
+    else if (handle == layoutTrigger)
+        Timer2Timer();
+    else if (handle == hoverTrigger)
+        tmPopupTimer();
+}
+
+// --- Alarms and the tray -------------------------------------------------------------------------------
+
+void TfrmMain::createAlarmsAndTray() {
+    pnlAlarm = new AlarmPanel(this);
+    connect(pnlAlarm, &AlarmPanel::clicked, this, &TfrmMain::pnlAlarmClick);
+
+    tray = new TrayController(this);
+    connect(tray, &TrayController::clicked, this, &TfrmMain::TrayIconClick);
+    connect(tray, &TrayController::doubleClicked, this, &TfrmMain::Showcalendar1Click);
+    connect(tray->showCalendarAction(), &QAction::triggered, this, &TfrmMain::Showcalendar1Click);
+    connect(tray->closeAction(), &QAction::triggered, this, &TfrmMain::Exit2Click);
+    connect(tray, &TrayController::putAway, this, &TfrmMain::TrayIconAppMinimize);
+
+    const std::pair<QAction *, void (TfrmMain::*)()> commands[] = {
+        {ToolButton15, &TfrmMain::ToolButton15Click},
+        {ToolButton14, &TfrmMain::ToolButton14Click},
+        {Hide1, &TfrmMain::Hide1Click}};
+    for (const auto &[action, handler] : commands) {
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, this, handler);
+    }
+}
+
+void TfrmMain::pnlAlarmClick() {
+    timerPool->setEnabled(flashTrigger, false);
+    pnlAlarm->hide();
+    alarmShowing = false;
+}
+
+void TfrmMain::tmPanelColorTimer() {
+    pnlAlarm->flipColor();
+}
+
+void TfrmMain::ToolButton15Click() {
+    TaskTable &day = gridDay->table();
+    const int row = gridDay->row();
+    if (day.cell(0, row).isEmpty())
+        return;
+    day.setCell(4, row, toggledAlarm(day.cell(4, row)));
+    writeToStore(dayNumber(selectedDate().date()));
+}
+
+void TfrmMain::TrayIconClick() {
+    tray->showApplication();
+}
+
+void TfrmMain::Showcalendar1Click() {
+    tray->showApplication();
+}
+
+void TfrmMain::TrayIconAppMinimize() {
+    saveTableReporting(gridStore, besideProgram(QStringLiteral("grid.grd")));
+    saveTableReporting(gridNonday->table(), besideProgram(QStringLiteral("gridNon.grd")));
+}
+
+void TfrmMain::ToolButton14Click() {
+    Hidecalendar1Click();
+}
+
+void TfrmMain::Hidecalendar1Click() {
+    tray->hideApplication();
+}
+
+void TfrmMain::Hide1Click() {
+    Hidecalendar1Click();
+}
+
+void TfrmMain::Exit2Click() {
+    alarmShowing = true;
+    SortGridStore();
+    saveTableReporting(gridNonday->table(), besideProgram(QStringLiteral("gridNon.grd")));
+    writeLayoutValues();
+    QCoreApplication::exit(0);
 }
 
 } // namespace corvane
