@@ -8,7 +8,10 @@
 #include "app/layoutvalues.h"
 #include "app/tray.h"
 #include "app/updatereminder.h"
+#include "settings/colorvalue.h"
+#include "settings/options.h"
 #include "settings/settingsstore.h"
+#include "settings/shadowstyle.h"
 #include "store/clock.h"
 #include "store/dateformats.h"
 #include "store/daynumber.h"
@@ -21,6 +24,7 @@
 #include "widgets/taskgrid.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFile>
 #include <QHBoxLayout>
@@ -28,6 +32,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
@@ -604,7 +609,7 @@ void TfrmMain::UpdateLabels(QWidget *calendar) {
     if (!holiday.isEmpty())
         lblDate->setTextColor(QColor(255, 0, 0));
     else
-        lblDate->setTextColor(shadows ? QColor(0, 0, 255) : QColor(0, 0, 128));
+        lblDate->setTextColor(colorFromValue(shadowStyle(shadows).color));
 }
 
 void TfrmMain::DrawExtraMemo() {
@@ -655,6 +660,8 @@ bool TfrmMain::filterOn() const {
 }
 
 bool TfrmMain::strikeOutDone() const {
+    if (frmOptions)
+        return frmOptions->cbStrikeout->isChecked();
     return SettingsStore().readBool(QStringLiteral("Options"), QStringLiteral("StrikeOut"), true);
 }
 
@@ -667,16 +674,21 @@ void TfrmMain::ReadSettings() {
     defaultCategory = store.readText(options, QStringLiteral("Category"), QString());
     confirmDelete = store.readBool(options, QStringLiteral("Confirm"), true);
     ApplySettings(shadows);
+    timerPool->setEnabled(hoverTrigger, popupOn());
 }
 
 void TfrmMain::ApplySettings(bool shadowsOn) {
+    const ShadowStyle style = shadowStyle(shadowsOn);
     for (ShadowLabel *title : {lblDate, EsLabel1}) {
-        title->setShadowDepth(shadowsOn ? 4 : 1);
+        title->setShadowDepth(style.depth);
         if (title != lblDate || holidayName(selectedDate().date()).isEmpty())
-            title->setTextColor(shadowsOn ? QColor(0, 0, 255) : QColor(0, 0, 128));
+            title->setTextColor(colorFromValue(style.color));
     }
     ResizeGridDay();
     ResizeGridNonDay();
+    const bool sunday = !frmOptions || frmOptions->rbSun->isChecked();
+    for (MonthCalendar *calendar : calendars())
+        calendar->setFirstDayOfWeek(sunday ? Qt::Sunday : Qt::Monday);
 }
 
 void TfrmMain::updateFilterIndicator() {

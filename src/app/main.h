@@ -29,6 +29,7 @@ class DateNavigator;
 class ShadowLabel;
 class TaskGrid;
 class TimerPool;
+class TfrmOptions;
 class AlarmPanel;
 class TrayController;
 
@@ -163,6 +164,14 @@ public:
     void ColorAllCalendars(bool all);
     void ResizeGridDay();
     void ResizeGridNonDay();
+
+    // --- Options (mainoptions.cpp) ----------------------------------------------------------------------
+    // The options window once the program made it; until then the hooks answer the defaults.
+    TfrmOptions *frmOptions = nullptr;
+    void connectOptions(TfrmOptions *options);
+    void Options2Click();
+    void optionsStrikeOutChanged();
+    void applyGridFont(const QFont &font, int rowHeight);
 
     // --- Settings -------------------------------------------------------------------------------------
     void ReadSettings();
