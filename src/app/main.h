@@ -227,7 +227,7 @@ public slots:
     void UpdateStatusClock();
     void timerPoolAllTriggers(int handle, int interval);
 
-    // Alarms and the tray.
+    // Alarms and the tray (mainalarms.cpp).
     void pnlAlarmClick();
     void tmPanelColorTimer();
     void ToolButton15Click();
@@ -246,7 +246,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void createAlarmsAndTray();
+    void createAlarmsAndTray(); // mainalarms.cpp
     void createActions();
     void connectTaskCommands();
     void createMenus();
