@@ -707,12 +707,16 @@ void TfrmMain::UpdateStatusClock() {
 }
 
 void TfrmMain::timerPoolAllTriggers(int handle, int) {
-    if (handle == clockTrigger)
-        UpdateStatusClock();
+    if (handle == alarmTrigger)
+        Timer1Timer();
+    else if (handle == flashTrigger)
+        tmPanelColorTimer();
     else if (handle == layoutTrigger)
         Timer2Timer();
     else if (handle == hoverTrigger)
         tmPopupTimer();
+    else if (handle == clockTrigger)
+        UpdateStatusClock();
 }
 
 } // namespace corvane
