@@ -2,6 +2,10 @@
 target_sources(corvane_core PRIVATE
 )
 target_sources(corvane_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/analogclock.cpp
   ${CMAKE_CURRENT_LIST_DIR}/modal.cpp
   ${CMAKE_CURRENT_LIST_DIR}/prompter.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/shadowlabel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/taskgrid.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tasktablemodel.cpp
 )

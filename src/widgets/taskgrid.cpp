@@ -1,0 +1,169 @@
+#include "widgets/taskgrid.h"
+
+#include "store/tasktable.h"
+#include "widgets/tasktablemodel.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QMenu>
+
+#include <algorithm>
+
+namespace corvane {
+
+TaskGrid::TaskGrid(QWidget *parent)
+    : QTableView(parent), m_ownTable(std::make_unique<TaskTable>(1, 2)), m_table(m_ownTable.get()),
+      m_model(new TaskTableModel(m_table, this)) {
+    setModel(m_model);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    setTabKeyNavigation(false);
+    verticalHeader()->hide();
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionsClickable(true);
+    horizontalHeader()->setMinimumSectionSize(1);
+    setRowHeight(16);
+
+    connect(horizontalHeader(), &QHeaderView::sectionClicked, this, &TaskGrid::sortByTitle);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int column, int, int width) { m_table->setColumnWidth(column, width); });
+    connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this, [this] { m_rowBeforeReset = row(); });
+    connect(m_model, &TaskTableModel::tableReset, this, &TaskGrid::tableReset);
+    connect(m_model, &QAbstractItemModel::dataChanged, this, &TaskGrid::contentsChanged);
+    connect(this, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex &index) { emit rowDoubleClicked(index.row() + 1); });
+    applySelectionColors();
+    tableReset();
+}
+
+TaskGrid::~TaskGrid() {
+    // The model lets go of the table's observer before a table given to us outlives the grid.
+    delete m_model;
+}
+
+void TaskGrid::setTable(TaskTable *table) {
+    m_table = table ? table : m_ownTable.get();
+    m_model->setTable(m_table);
+}
+
+int TaskGrid::row() const {
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() + 1 : 1;
+}
+
+void TaskGrid::setRow(int row) {
+    if (m_model->rowCount() == 0 || row < 1 || row > m_model->rowCount())
+        return;
+    const int column = std::max(0, currentIndex().column());
+    selectionModel()->setCurrentIndex(m_model->index(row - 1, column),
+                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+int TaskGrid::visibleRowCount() const {
+    const int height = rowHeight();
+    return height > 0 ? viewport()->height() / height : 0;
+}
+
+void TaskGrid::setDoneColumn(int column) {
+    m_model->setDoneColumn(column);
+}
+
+void TaskGrid::setStrikeOut(bool on) {
+    m_model->setStrikeOut(on);
+}
+
+bool TaskGrid::strikeOut() const {
+    return m_model->strikeOut();
+}
+
+bool TaskGrid::isStruckOut(int row) const {
+    return m_model->isStruckOut(row);
+}
+
+void TaskGrid::setSelectionActive(bool active) {
+    m_selectionActive = active;
+    applySelectionColors();
+}
+
+void TaskGrid::applySelectionColors() {
+    const QPalette system = QApplication::palette(this);
+    QPalette colors = palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        colors.setColor(group, QPalette::Highlight,
+                        system.color(group, m_selectionActive ? QPalette::Highlight : QPalette::Base));
+        colors.setColor(group, QPalette::HighlightedText,
+                        system.color(group, m_selectionActive ? QPalette::HighlightedText : QPalette::Text));
+    }
+    setPalette(colors);
+}
+
+void TaskGrid::setRowHeight(int pixels) {
+    verticalHeader()->setDefaultSectionSize(pixels);
+}
+
+int TaskGrid::rowHeight() const {
+    return verticalHeader()->defaultSectionSize();
+}
+
+void TaskGrid::setColumnWidth(int column, int width) {
+    m_table->setColumnWidth(column, width);
+    QTableView::setColumnWidth(column, width);
+}
+
+bool TaskGrid::sortByTitle(int column) {
+    if (m_table->rowCount() - 1 < 2 || column < 0 || column >= m_table->columnCount())
+        return false;
+    if (m_canSort && !m_canSort(column))
+        return false;
+    if (column == m_table->sortColumn()) {
+        m_table->setSortAscending(!m_table->sortAscending());
+    } else {
+        m_table->setSortColumn(column);
+        m_table->setSortAscending(true);
+    }
+    m_table->sort();
+    horizontalHeader()->setSortIndicatorShown(true);
+    horizontalHeader()->setSortIndicator(column,
+                                         m_table->sortAscending() ? Qt::AscendingOrder : Qt::DescendingOrder);
+    emit sorted(column);
+    return true;
+}
+
+void TaskGrid::focusInEvent(QFocusEvent *event) {
+    QTableView::focusInEvent(event);
+    emit entered();
+}
+
+void TaskGrid::focusOutEvent(QFocusEvent *event) {
+    QTableView::focusOutEvent(event);
+    emit left();
+}
+
+void TaskGrid::contextMenuEvent(QContextMenuEvent *event) {
+    if (m_popupMenu)
+        m_popupMenu->popup(event->globalPos());
+}
+
+void TaskGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous) {
+    QTableView::currentChanged(current, previous);
+    if (current.row() != previous.row())
+        emit currentRowChanged(row());
+}
+
+void TaskGrid::tableReset() {
+    applyColumnWidths();
+    setRow(std::clamp(m_rowBeforeReset, 1, std::max(1, m_model->rowCount())));
+    emit contentsChanged();
+}
+
+void TaskGrid::applyColumnWidths() {
+    for (int c = 0; c < m_table->columnCount(); ++c)
+        QTableView::setColumnWidth(c, m_table->columnWidth(c));
+}
+
+} // namespace corvane

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QTableView>
+
+#include <functional>
+#include <memory>
+
+class QMenu;
+
+namespace corvane {
+
+class TaskTable;
+class TaskTableModel;
+
+// A visible task list over a TaskTable: the table's row 0 is the header, rows are selected whole and
+// never edited in place. Row numbers here are table rows (1 = first record).
+class TaskGrid : public QTableView {
+    Q_OBJECT
+public:
+    // The grid starts with a table of its own; setTable() shows another one instead.
+    explicit TaskGrid(QWidget *parent = nullptr);
+    ~TaskGrid() override;
+
+    TaskTable &table() const { return *m_table; }
+    // Shows a table the caller owns (and keeps alive while shown); nullptr returns to the grid's own.
+    void setTable(TaskTable *table);
+
+    // The current row: 1 when there is no current row yet.
+    int row() const;
+    void setRow(int row);
+    // The number of rows that fit the view wholly.
+    int visibleRowCount() const;
+
+    // Strike-out of rows whose cell in the done column contains "Yes".
+    void setDoneColumn(int column);
+    void setStrikeOut(bool on);
+    bool strikeOut() const;
+    bool isStruckOut(int row) const;
+
+    // Focused lists show their selected row in highlight colours, the others in window colours.
+    void setSelectionActive(bool active);
+    bool selectionActive() const { return m_selectionActive; }
+
+    void setRowHeight(int pixels);
+    int rowHeight() const;
+    // Sets the width in the view and in the table (which keeps it in its grid file).
+    void setColumnWidth(int column, int width);
+
+    // Title-click sorting: a click on the sort column reverses the direction, another column becomes the
+    // sort column, ascending. Lists with fewer than two records do not sort; canSort can refuse a column.
+    void setCanSort(std::function<bool(int column)> canSort) { m_canSort = std::move(canSort); }
+    bool sortByTitle(int column);
+
+    // Shown on a right click over the list.
+    void setPopupMenu(QMenu *menu) { m_popupMenu = menu; }
+
+signals:
+    void currentRowChanged(int row);
+    // A cell's text or the table's shape changed.
+    void contentsChanged();
+    void sorted(int column);
+    void entered();
+    void left();
+    void rowDoubleClicked(int row);
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+
+private:
+    void tableReset();
+    void applyColumnWidths();
+    void applySelectionColors();
+
+    std::unique_ptr<TaskTable> m_ownTable;
+    TaskTable *m_table;
+    TaskTableModel *m_model;
+    std::function<bool(int)> m_canSort;
+    QMenu *m_popupMenu = nullptr;
+    bool m_selectionActive = false;
+    int m_rowBeforeReset = 1;
+};
+
+} // namespace corvane
