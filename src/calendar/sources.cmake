@@ -2,4 +2,6 @@
 target_sources(corvane_core PRIVATE
 )
 target_sources(corvane_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/datenavigator.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/monthcalendar.cpp
 )

@@ -1,6 +1,7 @@
 #include "testsupport.h"
 
 #include "settings/settingsstore.h"
+#include "store/dateformats.h"
 #include "store/programfolder.h"
 
 #include <QDialog>
@@ -96,6 +97,12 @@ void writeFile(const QString &fileName, const QByteArray &bytes) {
 QByteArray readFile(const QString &fileName) {
     QFile file(fileName);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void pinFormats(const QString &localeName) {
+    const QLocale locale(localeName);
+    QLocale::setDefault(locale);
+    setFormats(FormatSettings::fromLocale(locale));
 }
 
 } // namespace corvane::test

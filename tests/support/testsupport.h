@@ -82,6 +82,10 @@ public:
     QTemporaryDir dir;
 };
 
+// Pins the locale for a test: QLocale::setDefault and the program's format settings of that locale
+// (as read at start, before the start-up adjustment), e.g. pinFormats("en_US").
+void pinFormats(const QString &localeName);
+
 // Writes bytes to a file (creating it), for fixtures.
 void writeFile(const QString &fileName, const QByteArray &bytes);
 QByteArray readFile(const QString &fileName);
