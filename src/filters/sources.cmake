@@ -1,3 +1,6 @@
-#Files of this folder : logic into corvane_core, windows and widgets into corvane_ui.
-target_sources(corvane_core PRIVATE ${CMAKE_CURRENT_LIST_DIR} / filterstate.cpp)
-    target_sources(corvane_ui PRIVATE)
+# Files of this folder: logic into corvane_core, windows and widgets into corvane_ui.
+target_sources(corvane_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/filterstate.cpp
+)
+target_sources(corvane_ui PRIVATE
+)
