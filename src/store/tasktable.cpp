@@ -314,7 +314,8 @@ bool TaskTable::fromGridBytes(const QByteArray &bytes, const QString &fileName, 
             const qsizetype comma = line.indexOf(QLatin1Char(','));
             if (comma < 0)
                 continue;
-            const int column = readIntField(line.mid(3, comma - 3));
+            // The index runs from the fourth character to the comma.
+            const int column = comma > 3 ? readIntField(line.mid(3, comma - 3)) : 0;
             if (column >= 0 && column < m_columns)
                 m_widths[column] = readIntField(line.mid(comma + 1));
             continue;
