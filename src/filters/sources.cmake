@@ -5,4 +5,5 @@ target_sources(corvane_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/filterstate.cpp
 )
 target_sources(corvane_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/filter.cpp
 )
