@@ -1,12 +1,12 @@
+#include "app/program.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvane"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Corvane"));
-    window.resize(630, 450);
-    window.show();
+    QApplication::setApplicationDisplayName(QStringLiteral("Corvane"));
+    corvane::Program program;
+    program.start();
     return app.exec();
 }

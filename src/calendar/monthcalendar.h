@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calendar/calendarcell.h"
+
 #include <QColor>
 #include <QDate>
 #include <QFont>
@@ -9,17 +11,6 @@
 class QPainter;
 
 namespace corvane {
-
-// What a cell-drawing handler is told about the cell it paints.
-struct CalendarCell {
-    QRect rect;
-    QDate date;     // the cell's own date; neighbouring months' days have theirs
-    int day = 0;    // day of the month
-    int cellId = 0; // 1..42, row by row over the six weeks
-    bool inCurrentMonth = false;
-    bool selected = false;
-    bool today = false;
-};
 
 // A month calendar: six weeks of day cells under optional month/year labels and a week-day header.
 //

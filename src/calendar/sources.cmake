@@ -4,6 +4,7 @@
 target_sources(corvane_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/calendarmonths.cpp
   ${CMAKE_CURRENT_LIST_DIR}/cellcolors.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/daycellpainter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/hoversummary.cpp
   ${CMAKE_CURRENT_LIST_DIR}/layoutmath.cpp
   ${CMAKE_CURRENT_LIST_DIR}/navigation.cpp
@@ -11,4 +12,5 @@ target_sources(corvane_core PRIVATE
 target_sources(corvane_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/datenavigator.cpp
   ${CMAKE_CURRENT_LIST_DIR}/monthcalendar.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/resch.cpp
 )

@@ -4,4 +4,5 @@
 target_sources(corvane_core PRIVATE
 )
 target_sources(corvane_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/print.cpp
 )

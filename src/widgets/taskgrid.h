@@ -45,6 +45,8 @@ public:
     int rowHeight() const;
     // Sets the width in the view and in the table (which keeps it in its grid file).
     void setColumnWidth(int column, int width);
+    // Shows the widths the table holds (after the table's widths were set directly).
+    void applyColumnWidths();
 
     // Title-click sorting: a click on the sort column reverses the direction, another column becomes the
     // sort column, ascending. Lists with fewer than two records do not sort; canSort can refuse a column.
@@ -71,7 +73,6 @@ protected:
 
 private:
     void tableReset();
-    void applyColumnWidths();
     void applySelectionColors();
 
     std::unique_ptr<TaskTable> m_ownTable;

@@ -1,8 +1,11 @@
 #include "calendar/calendarmonths.h"
 #include "calendar/cellcolors.h"
+#include "calendar/daycellpainter.h"
 #include "calendar/navigation.h"
 #include "store/daynumber.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QTest>
 
 using namespace corvane;
@@ -44,6 +47,8 @@ private slots:
     void holidayIsOnlyAskedWhenItCouldShow();
     void highlightedDaysForwardAndBack_data();
     void highlightedDaysForwardAndBack();
+    void dayCellsTakeTheirShadeColours_data();
+    void dayCellsTakeTheirShadeColours();
 };
 
 void CalendarLogicTest::monthsFollowTheCurrentCalendar_data() {
@@ -180,6 +185,40 @@ void CalendarLogicTest::highlightedDaysForwardAndBack() {
     const HighlightQuery query{colorDone, colorNotDone, filtered ? RowFilter(hideWork) : RowFilter(passAll)};
     QCOMPARE(nextHighlightedDay(store, from, query), next);
     QCOMPARE(priorHighlightedDay(store, from, query), prior);
+}
+
+void CalendarLogicTest::dayCellsTakeTheirShadeColours_data() {
+    QTest::addColumn<bool>("inMonth");
+    QTest::addColumn<bool>("selected");
+    QTest::addColumn<bool>("onCurrent");
+    QTest::addColumn<QColor>("colour"); // of the cell after painting; the canvas brush starts grey
+    QTest::newRow("a pending day") << true << false << true << QColor(Qt::red);
+    QTest::newRow("selected on the current calendar") << true << true << true << QColor(Qt::gray);
+    QTest::newRow("selected on another calendar") << true << true << false << QColor(Qt::red);
+    QTest::newRow("neighbouring month's day") << false << false << true << QColor(Qt::gray);
+}
+
+void CalendarLogicTest::dayCellsTakeTheirShadeColours() {
+    QFETCH(bool, inMonth);
+    QFETCH(bool, selected);
+    QFETCH(bool, onCurrent);
+    QFETCH(QColor, colour);
+    const QDate day(2026, 3, 10);
+    const TaskTable store = storeOf({{day, "Home", "No"}});
+    DayCellSource source;
+    source.store = &store;
+    source.palette = {
+        {Qt::white, Qt::black}, {Qt::yellow, Qt::black}, {Qt::green, Qt::black}, {Qt::red, Qt::blue}};
+    CalendarCell cell{QRect(0, 0, 10, 10), day, 10, 12, inMonth, selected, false};
+
+    QImage image(10, 10, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    painter.setBrush(QColor(Qt::gray));
+    QVERIFY(paintDayCell(painter, cell, onCurrent, source));
+    painter.fillRect(cell.rect, painter.brush()); // the calendar's default drawing
+    painter.end();
+    QCOMPARE(image.pixelColor(5, 5), colour);
 }
 
 QTEST_MAIN(CalendarLogicTest)

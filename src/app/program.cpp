@@ -1,0 +1,35 @@
+#include "app/program.h"
+
+#include "app/main.h"
+#include "output/print.h"
+#include "settings/settingsstore.h"
+
+namespace corvane {
+
+Forms &forms() {
+    static Forms all;
+    return all;
+}
+
+Program::Program()
+    : m_autoStart(SettingsStore().readBool(QStringLiteral("Options"), QStringLiteral("AutoStart"), false)) {
+    m_main = std::make_unique<TfrmMain>();
+    forms().frmMain = m_main.get();
+    m_print = std::make_unique<TfrmPrint>(m_main.get());
+    forms().frmPrint = m_print.get();
+}
+
+Program::~Program() {
+    m_print.reset();
+    m_main.reset();
+    forms() = Forms();
+}
+
+void Program::start() {
+    if (m_autoStart)
+        m_main->showMinimized();
+    else
+        m_main->show();
+}
+
+} // namespace corvane

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <memory>
+
+namespace corvane {
+
+class TfrmMain;
+class TfrmPrint;
+
+// The windows that live from start to end, created in this order by Program. Other windows find them here.
+struct Forms {
+    TfrmMain *frmMain = nullptr;
+    TfrmPrint *frmPrint = nullptr;
+};
+Forms &forms();
+
+// The running program: creates the long-lived windows in order and destroys them in reverse.
+class Program {
+public:
+    Program();
+    ~Program();
+    Program(const Program &) = delete;
+    Program &operator=(const Program &) = delete;
+
+    TfrmMain &main() const { return *m_main; }
+    bool autoStart() const { return m_autoStart; }
+    // Shows the main window, unless the program is to start out of sight.
+    void start();
+
+private:
+    bool m_autoStart;
+    std::unique_ptr<TfrmMain> m_main;
+    std::unique_ptr<TfrmPrint> m_print;
+};
+
+} // namespace corvane

@@ -1,0 +1,72 @@
+#include "editing/categoryfile.h"
+
+#include "store/routines.h"
+#include "store/textcodec.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace corvane {
+
+QStringList readCategoryFile(const QString &fileName) {
+    if (isEmptyFile(fileName))
+        return {};
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QString text = decodeText(file.readAll());
+    // A line ends at CR, LF or CR LF; nothing follows a trailing line end.
+    QStringList lines;
+    QString line;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\r' || c == u'\n') {
+            lines << line;
+            line.clear();
+            if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
+                ++i;
+        } else {
+            line += c;
+        }
+    }
+    if (!line.isEmpty())
+        lines << line;
+    return lines;
+}
+
+bool saveCategoryFile(const QString &fileName, const QStringList &choices, QString *error) {
+    QByteArray bytes;
+    for (const QString &choice : choices)
+        bytes += choice.toUtf8() + "\r\n";
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+int indexOfChoice(const QStringList &choices, const QString &text) {
+    for (int i = 0; i < choices.size(); ++i)
+        if (choices.at(i).compare(text, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+void sortChoices(QStringList &choices) {
+    std::stable_sort(choices.begin(), choices.end(), [](const QString &a, const QString &b) {
+        return QString::localeAwareCompare(a.toLower(), b.toLower()) < 0;
+    });
+}
+
+bool addChoice(QStringList &choices, const QString &text) {
+    if (text.isEmpty() || indexOfChoice(choices, text) >= 0)
+        return false;
+    choices << text;
+    return true;
+}
+
+} // namespace corvane

@@ -1,0 +1,197 @@
+#include "editing/complete.h"
+
+#include "editing/completedhistory.h"
+#include "editing/editorwidgets.h"
+#include "settings/settingsstore.h"
+#include "store/tasktable.h"
+#include "widgets/prompter.h"
+#include "widgets/shadowlabel.h"
+#include "widgets/taskgrid.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace corvane {
+
+namespace {
+
+QPlainTextEdit *notesMemo(QWidget *parent) {
+    auto *memo = new QPlainTextEdit(parent);
+    memo->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo->setFixedHeight(110);
+    return memo;
+}
+
+QWidget *labelledMemo(const QString &caption, QPlainTextEdit *memo, QWidget *parent) {
+    auto *box = new QWidget(parent);
+    auto *layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *label = new QLabel(caption, box);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    layout->addWidget(label);
+    layout->addWidget(memo);
+    return box;
+}
+
+} // namespace
+
+TfrmComplete::TfrmComplete(const ShadowLabel *titleStyle, QWidget *parent)
+    : QDialog(parent), m_titleStyle(titleStyle) {
+    setWindowTitle(QStringLiteral("Completed Tasks"));
+    setSizeGripEnabled(true);
+    resize(720, 480);
+
+    auto *menuBar = new QMenuBar(this);
+    QMenu *file = menuBar->addMenu(QStringLiteral("&File"));
+    Print1 = file->addAction(QStringLiteral("Print"));
+    QMenu *exportMenu = file->addMenu(QStringLiteral("Export"));
+    HTMLFormat1 = exportMenu->addAction(QStringLiteral("HTML Format"));
+    CommaDelimited1 = exportMenu->addAction(QStringLiteral("Comma-Delimited"));
+    file->addSeparator();
+    Delete1 = file->addAction(QStringLiteral("Delete"));
+    Delete1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    Clear1 = file->addAction(QStringLiteral("Clear"));
+    Clear1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete));
+    file->addSeparator();
+    Close1 = file->addAction(QStringLiteral("Close"));
+    // Printing and export come with the output windows.
+    for (QAction *later : {Print1, HTMLFormat1, CommaDelimited1})
+        later->setEnabled(false);
+    exportMenu->setEnabled(false);
+
+    lblCompTitle = new ShadowLabel(QStringLiteral("Completed Tasks"), this);
+    QFont titleFont = lblCompTitle->font();
+    titleFont.setPointSize(16);
+    titleFont.setBold(true);
+    lblCompTitle->setFont(titleFont);
+    auto *picture = new QLabel(this);
+    picture->setPixmap(style()->standardIcon(QStyle::SP_DialogApplyButton).pixmap(32, 32));
+    auto *top = new QHBoxLayout;
+    top->addWidget(picture);
+    top->addWidget(lblCompTitle, 1);
+
+    gridComp = new TaskGrid(this);
+    gridComp->setRowHeight(28);
+    gridComp->setShowGrid(true);
+    gridComp->setWordWrap(true);
+    m_history = emptyCompletedTable();
+    QString error;
+    if (QFile::exists(completedFileName()) && !m_history.load(completedFileName(), &error))
+        prompter().error(error);
+    setCompletedTitles(m_history);
+    gridComp->setTable(&m_history);
+    PopupMenu1 = new QMenu(this);
+    Deleterow1 = PopupMenu1->addAction(QStringLiteral("Delete row"));
+    gridComp->setPopupMenu(PopupMenu1);
+
+    memWhat = notesMemo(this);
+    memPurpose = notesMemo(this);
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(labelledMemo(QStringLiteral("WHAT"), memWhat, this));
+    bottom->addWidget(labelledMemo(QStringLiteral("COMPLETION NOTES"), memPurpose, this));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setMenuBar(menuBar);
+    layout->addLayout(top);
+    layout->addWidget(gridComp, 1);
+    layout->addLayout(bottom);
+
+    connect(Delete1, &QAction::triggered, this, &TfrmComplete::Delete1Click);
+    connect(Deleterow1, &QAction::triggered, this, &TfrmComplete::Delete1Click);
+    connect(Clear1, &QAction::triggered, this, &TfrmComplete::Clear1Click);
+    connect(Close1, &QAction::triggered, this, &TfrmComplete::Close1Click);
+    connect(gridComp, &TaskGrid::currentRowChanged, this, &TfrmComplete::gridDrawCell);
+    connect(gridComp, &TaskGrid::contentsChanged, this, &TfrmComplete::gridDrawCell);
+    memWhat->installEventFilter(this);
+    memPurpose->installEventFilter(this);
+    gridDrawCell();
+}
+
+void TfrmComplete::AddToCompleteGrid(const Completion &completion) {
+    addCompletion(history(), completion);
+    save();
+}
+
+void TfrmComplete::save() {
+    saveTableReporting(history(), completedFileName());
+}
+
+void TfrmComplete::gridDrawCell() {
+    const int row = gridComp->row();
+    setMemoText(*memWhat, history().cell(CompWhat, row));
+    setMemoText(*memPurpose, history().cell(CompNotes, row));
+}
+
+void TfrmComplete::memWhatExit() {
+    const int row = gridComp->row();
+    const QSignalBlocker blocker(gridComp);
+    history().setCell(CompWhat, row, memoText(*memWhat));
+    history().setCell(CompNotes, row, memoText(*memPurpose));
+}
+
+void TfrmComplete::Delete1Click() {
+    const bool ask = SettingsStore().readBool(QStringLiteral("Options"), QStringLiteral("Confirm"), true);
+    if (ask && !prompter().confirm(QStringLiteral("Really delete?")))
+        return;
+    removeCompletedRow(history(), gridComp->row());
+    gridDrawCell();
+}
+
+void TfrmComplete::Clear1Click() {
+    if (!prompter().confirm(QStringLiteral("Really clear out ALL completed tasks?")))
+        return;
+    clearCompleted(history());
+    gridDrawCell();
+}
+
+void TfrmComplete::Close1Click() {
+    close();
+}
+
+void TfrmComplete::ResizeGrid() {
+    const int dataRows = history().rowCount() - 1;
+    const int scrollBar =
+        gridComp->visibleRowCount() < dataRows ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+    const QList<int> widths = completedColumnWidths(gridComp->width(), logicalDpiX(), scrollBar,
+                                                    style()->pixelMetric(QStyle::PM_DefaultFrameWidth));
+    for (int column = 0; column < widths.size(); ++column)
+        gridComp->setColumnWidth(column, widths[column]);
+}
+
+void TfrmComplete::showEvent(QShowEvent *event) {
+    if (m_titleStyle)
+        copyTitleStyle(*lblCompTitle, m_titleStyle);
+    QDialog::showEvent(event);
+    ResizeGrid();
+}
+
+void TfrmComplete::resizeEvent(QResizeEvent *event) {
+    QDialog::resizeEvent(event);
+    ResizeGrid();
+}
+
+void TfrmComplete::done(int result) {
+    memWhatExit();
+    save();
+    QDialog::done(result);
+}
+
+bool TfrmComplete::eventFilter(QObject *watched, QEvent *event) {
+    if ((watched == memWhat || watched == memPurpose) && event->type() == QEvent::FocusOut)
+        memWhatExit();
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace corvane
