@@ -4,7 +4,10 @@
 #include "app/about.h"
 #include "app/dayview.h"
 #include "app/layoutvalues.h"
+#include "app/program.h"
 #include "app/updatereminder.h"
+#include "filters/filter.h"
+#include "holidays/holidayrules.h"
 #include "settings/settingsstore.h"
 #include "store/clock.h"
 #include "store/dateformats.h"
@@ -249,6 +252,8 @@ void TfrmMain::createActions() {
     for (QAction *action : {Exit1, About1, tbAbout})
         action->setEnabled(true);
     connect(Exit1, &QAction::triggered, this, &TfrmMain::Exit1Click);
+    connect(btFilter, &QAction::triggered, this, &TfrmMain::btFilterClick);
+    connect(Filters1, &QAction::triggered, this, &TfrmMain::btFilterClick);
     connect(About1, &QAction::triggered, this, &TfrmMain::About1Click);
     connect(tbAbout, &QAction::triggered, this, &TfrmMain::About1Click);
 }
@@ -506,6 +511,9 @@ void TfrmMain::showEvent(QShowEvent *event) {
 
 void TfrmMain::FormShow() {
     fix2000();
+    QString reason;
+    if (!loadHolidays(gridHoliday, besideProgram(QStringLiteral("holiday.grd")), &reason))
+        prompter().error(reason);
     readFromStore(dayNumber(selectedDate().date()));
     UpdateLabels(currentCalendar);
     ReadSettings();
@@ -546,6 +554,19 @@ void TfrmMain::Exit1Click() {
 void TfrmMain::About1Click() {
     TfrmAbout about(this);
     runModal(about);
+}
+
+// The filter applies at once however its window closes; only OK refreshes the views.
+void TfrmMain::btFilterClick() {
+    TfrmFilter *filter = forms().frmFilter;
+    if (!filter)
+        return;
+    if (runModal(*filter) == QDialog::Accepted) {
+        ColorAllCalendars(true);
+        readFromStore(dayNumber(selectedDate().date()));
+        UpdateLabels(currentCalendar);
+    }
+    updateFilterIndicator();
 }
 
 bool TfrmMain::eventFilter(QObject *watched, QEvent *event) {
@@ -642,12 +663,12 @@ void TfrmMain::gridDayEnter() {
 
 // --- Hooks ----------------------------------------------------------------------------------------------
 
-QString TfrmMain::holidayName(const QDate &) const {
-    return QString();
+QString TfrmMain::holidayName(const QDate &date) const {
+    return m_holidays.name(date);
 }
 
 bool TfrmMain::filterOn() const {
-    return false;
+    return forms().frmFilter && forms().frmFilter->isOn();
 }
 
 bool TfrmMain::strikeOutDone() const {
@@ -676,6 +697,10 @@ void TfrmMain::ApplySettings(bool shadowsOn) {
         title->setShadowDepth(shadowsOn ? 4 : 1);
         if (title != lblDate || holidayName(selectedDate().date()).isEmpty())
             title->setTextColor(shadowsOn ? QColor(0, 0, 255) : QColor(0, 0, 128));
+    }
+    if (TfrmFilter *filter = forms().frmFilter) {
+        filter->lblTitle->setShadowDepth(shadowsOn ? 4 : 1);
+        filter->lblTitle->setTextColor(shadowsOn ? QColor(0, 0, 255) : QColor(0, 0, 128));
     }
     ResizeGridDay();
     ResizeGridNonDay();

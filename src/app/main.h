@@ -1,5 +1,6 @@
 #pragma once
 
+#include "holidays/holidaylookup.h"
 #include "store/routines.h"
 #include "store/tasktable.h"
 
@@ -128,6 +129,7 @@ public:
 
 public slots:
     void Exit1Click();
+    void btFilterClick();
     void About1Click();
     void gridDayEnter();
     void UpdateStatusClock();
@@ -152,6 +154,8 @@ private:
     // True when the key is to be discarded before the focused control sees it.
     bool FormKeyPress(int key);
 
+    // Declared after gridHoliday, which it watches.
+    HolidayLookup m_holidays{gridHoliday};
     QLabel *m_statusText;
     bool m_shown = false;
     bool m_closed = false;

@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/main.h"
+#include "filters/filter.h"
 #include "output/print.h"
 #include "settings/settingsstore.h"
 
@@ -15,12 +16,18 @@ Program::Program()
     : m_autoStart(SettingsStore().readBool(QStringLiteral("Options"), QStringLiteral("AutoStart"), false)) {
     m_main = std::make_unique<TfrmMain>();
     forms().frmMain = m_main.get();
+    m_filter = std::make_unique<TfrmFilter>(m_main.get());
+    forms().frmFilter = m_filter.get();
+    m_main->rowFilter = m_filter->rowFilter();
     m_print = std::make_unique<TfrmPrint>(m_main.get());
     forms().frmPrint = m_print.get();
 }
 
 Program::~Program() {
     m_print.reset();
+    m_main->rowFilter = passAll;
+    forms().frmFilter = nullptr;
+    m_filter.reset();
     m_main.reset();
     forms() = Forms();
 }
