@@ -107,6 +107,7 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent) {
     createMenus();
     createPanes();
     createToolBars();
+    connectTaskCommands();
     applyLayoutValues();
     loadTaskFiles();
     setWindowTitle(QStringLiteral("Corvane"));

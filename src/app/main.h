@@ -127,6 +127,17 @@ public:
     QSize clientSize() const;
     void setClientSize(const QSize &size);
 
+    // --- Task commands (maintasks.cpp) ----------------------------------------------------------------
+    // The control that raised a command tells which list it acts on.
+    void btAddClick(QObject *sender);
+    void btEditClick(QObject *sender);
+    void Markascompleted1Click(QObject *sender);
+    void EditOrComplete(QObject *sender, bool edit);
+    void btDelClick(QObject *sender);
+    void gridDayDblClick();
+    void gridNondayDblClick();
+    void CompletedTasks1Click();
+
 public slots:
     void Exit1Click();
     void btFilterClick();
@@ -142,6 +153,7 @@ protected:
 
 private:
     void createActions();
+    void connectTaskCommands();
     void createMenus();
     void createToolBars();
     void createPanes();

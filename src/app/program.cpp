@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/main.h"
+#include "editing/complete.h"
 #include "filters/filter.h"
 #include "output/print.h"
 #include "settings/settingsstore.h"
@@ -19,12 +20,15 @@ Program::Program()
     m_filter = std::make_unique<TfrmFilter>(m_main.get());
     forms().frmFilter = m_filter.get();
     m_main->rowFilter = m_filter->rowFilter();
+    m_complete = std::make_unique<TfrmComplete>(m_main->lblDate, m_main.get());
+    forms().frmComplete = m_complete.get();
     m_print = std::make_unique<TfrmPrint>(m_main.get());
     forms().frmPrint = m_print.get();
 }
 
 Program::~Program() {
     m_print.reset();
+    m_complete.reset();
     m_main->rowFilter = passAll;
     forms().frmFilter = nullptr;
     m_filter.reset();

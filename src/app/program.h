@@ -4,6 +4,7 @@
 
 namespace corvane {
 
+class TfrmComplete;
 class TfrmFilter;
 class TfrmMain;
 class TfrmPrint;
@@ -12,6 +13,7 @@ class TfrmPrint;
 struct Forms {
     TfrmMain *frmMain = nullptr;
     TfrmFilter *frmFilter = nullptr;
+    TfrmComplete *frmComplete = nullptr;
     TfrmPrint *frmPrint = nullptr;
 };
 Forms &forms();
@@ -33,6 +35,7 @@ private:
     bool m_autoStart;
     std::unique_ptr<TfrmMain> m_main;
     std::unique_ptr<TfrmFilter> m_filter;
+    std::unique_ptr<TfrmComplete> m_complete;
     std::unique_ptr<TfrmPrint> m_print;
 };
 
