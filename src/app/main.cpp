@@ -250,7 +250,7 @@ void TfrmMain::createActions() {
     for (QAction *action : findChildren<QAction *>(Qt::FindDirectChildrenOnly))
         action->setEnabled(false);
 
-    for (QAction *action : {Exit1, About1, tbAbout})
+    for (QAction *action : {Exit1, About1, tbAbout, btFilter, Filters1})
         action->setEnabled(true);
     connect(Exit1, &QAction::triggered, this, &TfrmMain::Exit1Click);
     connect(btFilter, &QAction::triggered, this, &TfrmMain::btFilterClick);

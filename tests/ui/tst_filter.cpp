@@ -1,8 +1,17 @@
+#include "app/main.h"
+#include "app/program.h"
 #include "filters/filter.h"
+#include "holidays/holidayrules.h"
 #include "settings/colorpanel.h"
 #include "settings/settingsstore.h"
+#include "store/clock.h"
+#include "store/daynumber.h"
+#include "store/programfolder.h"
 #include "testsupport.h"
 #include "widgets/shadowlabel.h"
+#include "widgets/taskgrid.h"
+
+#include <QAction>
 
 #include <QCheckBox>
 #include <QDir>
@@ -25,6 +34,26 @@ QStringList ticked(const TfrmFilter &filter) {
 void clickPanel(QWidget *panel) {
     QTest::mouseClick(panel, Qt::LeftButton, {}, panel->rect().center());
 }
+
+const QDate today(2000, 3, 15);
+
+// Today's tasks in grid.grd, in store order: category and done text of each.
+void writeStore(const QList<QStringList> &tasks) {
+    TaskTable store(6, int(tasks.size()) + 1);
+    store.setRowCells(0, {"Key", "Time", "Category", "What", "Done", "Alarm"});
+    for (int i = 0; i < tasks.size(); ++i)
+        store.setRowCells(i + 1, {storeKey(dayNumber(today), 101 + i), "9:00 AM", tasks[i][0],
+                                  QStringLiteral("Task %1").arg(i + 1), tasks[i][1], "No"});
+    QVERIFY(store.save(besideProgram("grid.grd")));
+}
+
+QStringList dayCategories(TfrmMain &main) {
+    QStringList categories;
+    const TaskTable &day = main.gridDay->table();
+    for (int row = 1; row < day.rowCount(); ++row)
+        categories << day.cell(1, row) + "/" + day.cell(3, row);
+    return categories;
+}
 } // namespace
 
 class FilterWindowTest : public QObject {
@@ -36,10 +65,12 @@ private slots:
     void closeBoxKeepsTheSavedSelection();
     void switchesAndPanels();
     void failedSaveIsReported();
+    void mainWindowFollowsTheFilter();
+    void holidayNamesTheDayTitle();
 };
 
 void FilterWindowTest::initTestCase() {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    test::pinFormats("en_US");
 }
 
 void FilterWindowTest::firstStartShowsEverything() {
@@ -160,6 +191,96 @@ void FilterWindowTest::failedSaveIsReported() {
     QCOMPARE(prompter.errors.size(), 1);
     QVERIFY(prompter.errors.first().startsWith("Could not save " + sandbox.path("category.yyy") + ": "));
     QCOMPARE(filter.result(), int(QDialog::Accepted));
+}
+
+void FilterWindowTest::mainWindowFollowsTheFilter() {
+    setNow(QDateTime(today, QTime(10, 30)));
+    test::Sandbox sandbox;
+    test::FakePrompter prompts;
+    test::ModalScript modal;
+    test::writeFile(besideProgram("category.xxx"), "Work\r\nHome\r\n");
+    writeStore({{"Work", "No"}, {"Home", "No"}, {"work", "Yes"}});
+    Program program;
+    TfrmMain &main = program.main();
+    program.start();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    QCOMPARE(dayCategories(main), QStringList({"Work/No", "Home/No", "work/Yes"}));
+    QCOMPARE(main.Filters1->text(), QString("Filters"));
+
+    // OK: the views show at once what the filter lets through.
+    modal.then([](QDialog &dialog) {
+        auto &filter = static_cast<TfrmFilter &>(dialog);
+        filter.show();
+        filter.cbWhat->item(1)->setCheckState(Qt::Unchecked);
+        filter.btOK->click();
+        return filter.result();
+    });
+    main.Filters1->trigger();
+    QCOMPARE(modal.shown, QStringList({"Task Filters"}));
+    QCOMPARE(dayCategories(main), QStringList({"Work/No", "work/Yes"}));
+    QCOMPARE(main.Filters1->text(), QString("FILTERS ON"));
+    QCOMPARE(test::readFile(besideProgram("category.yyy")), QByteArray("Work\r\n"));
+    // Hidden rows stay in the store.
+    QCOMPARE(main.gridStore.rowCount(), 4);
+
+    // The close box: the switch applies to later queries, but the day view is not refreshed.
+    modal.then([](QDialog &dialog) {
+        auto &filter = static_cast<TfrmFilter &>(dialog);
+        filter.show();
+        filter.cbDone->click();
+        filter.close();
+        return filter.result();
+    });
+    main.btFilter->trigger();
+    QCOMPARE(dayCategories(main), QStringList({"Work/No", "work/Yes"}));
+    QVERIFY(!main.rowFilter("Yes", "Work"));
+    QCOMPARE(test::readFile(besideProgram("category.yyy")), QByteArray("Work\r\n"));
+
+    // Everything shown again: the indicator goes off.
+    modal.then([](QDialog &dialog) {
+        auto &filter = static_cast<TfrmFilter &>(dialog);
+        filter.show();
+        filter.btAll->click();
+        clickPanel(filter.pnlDone);
+        if (filter.lblTitle->text() != "Task Filters : Off")
+            return int(QDialog::Rejected);
+        filter.btOK->click();
+        return filter.result();
+    });
+    main.Filters1->trigger();
+    QCOMPARE(dayCategories(main), QStringList({"Work/No", "Home/No", "work/Yes"}));
+    QCOMPARE(main.Filters1->text(), QString("Filters"));
+    QVERIFY(modal.unexpected.isEmpty());
+    QVERIFY(prompts.errors.isEmpty());
+    setNow(QDateTime());
+}
+
+void FilterWindowTest::holidayNamesTheDayTitle() {
+    setNow(QDateTime(today, QTime(10, 30)));
+    test::Sandbox sandbox;
+    test::FakePrompter prompts;
+    TaskTable rules = newHolidayTable();
+    rules.setRowCells(1, {"Ides", "03", "March", "15"});
+    QVERIFY(rules.save(besideProgram("holiday.grd")));
+    {
+        Program program;
+        TfrmMain &main = program.main();
+        program.start();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        QCOMPARE(main.lblDate->text(), QString("Ides  Today"));
+        QCOMPARE(main.lblDate->textColor(), QColor(255, 0, 0));
+        QCOMPARE(main.holidayName(QDate(2001, 3, 15)), QString("Ides"));
+    }
+    test::writeFile(besideProgram("holiday.grd"), "0,5\r\n");
+    {
+        Program program;
+        program.start();
+        QVERIFY(QTest::qWaitForWindowExposed(&program.main()));
+        QCOMPARE(prompts.errors,
+                 QStringList({"File contains no data or corrupt file " + besideProgram("holiday.grd")}));
+        QVERIFY(!program.main().lblDate->text().startsWith("Ides"));
+    }
+    setNow(QDateTime());
 }
 
 QTEST_MAIN(FilterWindowTest)
