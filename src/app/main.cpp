@@ -99,13 +99,16 @@ void loadReporting(TaskTable &table, const QString &fileName) {
 
 TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmMain"));
-    minimumWindowWidth = 638 * logicalDpiX() / 96;
+    minimumWindowWidth = corvane::minimumWindowWidth(logicalDpiX());
+    setMinimumWidth(minimumClientWidth(logicalDpiX()));
     setUpStoreTable(gridStore);
     gridHoliday.setColumnCount(4);
 
     createActions();
     createMenus();
     createPanes();
+    createCalendars();
+    connectNavigation();
     createToolBars();
     connectTaskCommands();
     applyLayoutValues();
@@ -515,9 +518,11 @@ void TfrmMain::FormShow() {
     QString reason;
     if (!loadHolidays(gridHoliday, besideProgram(QStringLiteral("holiday.grd")), &reason))
         prompter().error(reason);
+    showTodayOnCalendars();
     readFromStore(dayNumber(selectedDate().date()));
     UpdateLabels(currentCalendar);
     ReadSettings();
+    resizeCalendars();
     gridDay->setFocus();
     timerPool->setEnabled(layoutTrigger, true);
     updateFilterIndicator();
@@ -564,8 +569,7 @@ void TfrmMain::btFilterClick() {
         return;
     if (runModal(*filter) == QDialog::Accepted) {
         ColorAllCalendars(true);
-        readFromStore(dayNumber(selectedDate().date()));
-        UpdateLabels(currentCalendar);
+        cal1DateChange();
     }
     updateFilterIndicator();
 }
@@ -577,11 +581,23 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event) {
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
             memWhatExit();
     }
-    if (event->type() == QEvent::KeyPress) {
-        auto *widget = qobject_cast<QWidget *>(watched);
-        if (widget && widget->window() == this && FormKeyPress(static_cast<QKeyEvent *>(event)->key()))
+    auto *widget = qobject_cast<QWidget *>(watched);
+    const bool ours = widget && widget->window() == this;
+    if (ours && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (FormKeyDown(key->key()) || FormKeyPress(key->key()))
             return true;
     }
+    if (ours && event->type() == QEvent::KeyRelease && !static_cast<QKeyEvent *>(event)->isAutoRepeat()) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (FormKeyUp(key->key(), key->modifiers()))
+            return true;
+    }
+    // The menu's shortcuts go before the focused control's own use of the key.
+    if (ours && event->type() == QEvent::ShortcutOverride && isMenuShortcut(*static_cast<QKeyEvent *>(event)))
+        return true;
+    if (event->type() == QEvent::Enter && hidesSummary(watched))
+        pnlPop->hide();
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -590,10 +606,6 @@ bool TfrmMain::FormKeyPress(int key) {
 }
 
 // --- Day view -----------------------------------------------------------------------------------------
-
-QDateTime TfrmMain::selectedDate() const {
-    return now();
-}
 
 void TfrmMain::readFromStore(int dayNumber) {
     const bool strike = strikeOutDone();
@@ -676,12 +688,6 @@ bool TfrmMain::strikeOutDone() const {
     return SettingsStore().readBool(QStringLiteral("Options"), QStringLiteral("StrikeOut"), true);
 }
 
-void TfrmMain::ColorAllCalendars(bool) {}
-
-void TfrmMain::ResizeGridDay() {}
-
-void TfrmMain::ResizeGridNonDay() {}
-
 // --- Settings -------------------------------------------------------------------------------------------
 
 void TfrmMain::ReadSettings() {
@@ -728,6 +734,10 @@ void TfrmMain::UpdateStatusClock() {
 void TfrmMain::timerPoolAllTriggers(int handle, int) {
     if (handle == clockTrigger)
         UpdateStatusClock();
+    else if (handle == layoutTrigger)
+        Timer2Timer();
+    else if (handle == hoverTrigger)
+        tmPopupTimer();
 }
 
 } // namespace corvane
