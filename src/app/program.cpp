@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/main.h"
+#include "app/tray.h"
 #include "editing/complete.h"
 #include "filters/filter.h"
 #include "output/print.h"
@@ -38,7 +39,7 @@ Program::~Program() {
 
 void Program::start() {
     if (m_autoStart)
-        m_main->showMinimized();
+        m_main->tray->startHidden();
     else
         m_main->show();
 }
