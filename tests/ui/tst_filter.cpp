@@ -3,6 +3,7 @@
 #include "filters/filter.h"
 #include "holidays/holidayrules.h"
 #include "settings/colorpanel.h"
+#include "settings/options.h"
 #include "settings/settingsstore.h"
 #include "store/clock.h"
 #include "store/daynumber.h"
@@ -206,6 +207,9 @@ void FilterWindowTest::mainWindowFollowsTheFilter() {
     QVERIFY(QTest::qWaitForWindowExposed(&main));
     QCOMPARE(dayCategories(main), QStringList({"Work/No", "Home/No", "work/Yes"}));
     QCOMPARE(main.Filters1->text(), QString("Filters"));
+    // The options gave the filter's panels their colours at start.
+    QCOMPARE(forms().frmFilter->pnlDone->backColor(), forms().frmOptions->pnlDone->backColor());
+    QCOMPARE(forms().frmFilter->pnlNotDone->textColor(), forms().frmOptions->pnlNotDone->textColor());
 
     // OK: the views show at once what the filter lets through.
     modal.then([](QDialog &dialog) {
