@@ -71,6 +71,7 @@ private slots:
     void addToAFullDayAppendsAndSorts();
     void blankNotesAreRefused();
     void completeMarksTheRowAndRecordsIt();
+    void completingWhileAddingANondayTask();
     void editOfADoneTaskOffersNoCompletion();
     void rescheduleMovesTheTaskToTheTopOfAnotherDay();
     void deleteAsksFirstWhenConfirmIsOn_data();
@@ -189,6 +190,28 @@ void EditingFlowTest::completeMarksTheRowAndRecordsIt() {
 
     main->Markascompleted1Click(main->tbDone1);
     QCOMPARE(prompts->errors, QStringList{"Task already marked as complete"});
+}
+
+void EditingFlowTest::completingWhileAddingANondayTask() {
+    modal->then([](QDialog &dialog) {
+        TfrmEdit &editor = editorOf(dialog);
+        typeNotes(editor, "Sort the photos");
+        if (editor.dtTime->isVisible() || editor.cbAlarm->isVisible() || editor.btRepeat->isVisible() ||
+            editor.lblTitle->text() != "Non Date Oriented Task")
+            return int(QDialog::Rejected);
+        editor.btComplete->click();
+        editor.btCancel2->click();
+        if (!editor.pnlMain->isVisible() || !editor.btOK->isEnabled() || editor.btOK2->isEnabled())
+            return int(QDialog::Rejected);
+        editor.btComplete->click();
+        editor.btOK2->click();
+        return editor.result();
+    });
+    main->btAddClick(main->tbAdd2);
+    QCOMPARE(main->gridNonday->table().rowCells(1), (QStringList{"", "Sort the photos", "Yes"}));
+    const TaskTable &history = forms().frmComplete->history();
+    QCOMPARE(history.cell(CompOrigin, 1), QString("Non-date task"));
+    QCOMPARE(history.cell(CompTime, 1), QString("10:30 AM"));
 }
 
 void EditingFlowTest::editOfADoneTaskOffersNoCompletion() {
