@@ -377,6 +377,8 @@ void EditingFlowTest::timePickerSetsTheEditorsTime() {
         modal->then([](QDialog &pickerDialog) {
             auto &picker = static_cast<TfrmTimePopup &>(pickerDialog);
             picker.show();
+            // Active as it is when run modally, so the main window's shortcuts stay out of its keys.
+            QApplication::setActiveWindow(&picker);
             QTest::mouseClick(picker.Image1, Qt::LeftButton, {}, QPoint(253, 20));
             if (picker.time() != QTime(12, 15) || picker.pnlTime->isVisible())
                 return int(QDialog::Rejected);
