@@ -1,5 +1,6 @@
 #include "app/main.h"
 #include "app/program.h"
+#include "calendar/monthcalendar.h"
 #include "calendar/resch.h"
 #include "editing/complete.h"
 #include "editing/completedhistory.h"
@@ -69,6 +70,7 @@ private slots:
 
     void addToAnEmptyDayFillsItsEmptyRow();
     void addToAFullDayAppendsAndSorts();
+    void pastDayTitleIsRed();
     void blankNotesAreRefused();
     void completeMarksTheRowAndRecordsIt();
     void completingWhileAddingANondayTask();
@@ -146,6 +148,24 @@ void EditingFlowTest::addToAFullDayAppendsAndSorts() {
     QCOMPARE(day.cell(DayTime, 1), QString("8:05 AM"));
     QCOMPARE(day.cell(DayWhat, 2), QString("late"));
     QCOMPARE(main->lblDate->text(), QString("2 tasks Wed 3/15/2000  Today"));
+}
+
+void EditingFlowTest::pastDayTitleIsRed() {
+    const QDate past = today.addDays(-3);
+    main->currentCalendar->setDate(past);
+    QString title;
+    QColor colour;
+    modal->then([&](QDialog &dialog) {
+        title = editorOf(dialog).lblTitle->text();
+        colour = editorOf(dialog).lblTitle->textColor();
+        return int(QDialog::Rejected);
+    });
+    main->btAddClick(main->tbAdd1);
+    QCOMPARE(title, QString("PAST Sun 3/12/2000 3 days ago"));
+    QCOMPARE(colour, QColor(Qt::red));
+    // Cancel leaves the day as it was.
+    QVERIFY(main->gridDay->table().rowIsEmpty(1));
+    QCOMPARE(main->gridStore.rowCount(), 1);
 }
 
 void EditingFlowTest::blankNotesAreRefused() {
