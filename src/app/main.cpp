@@ -5,7 +5,10 @@
 #include "app/dayview.h"
 #include "app/layoutvalues.h"
 #include "app/updatereminder.h"
+#include "settings/colorvalue.h"
+#include "settings/options.h"
 #include "settings/settingsstore.h"
+#include "settings/shadowstyle.h"
 #include "store/clock.h"
 #include "store/dateformats.h"
 #include "store/daynumber.h"
@@ -18,6 +21,7 @@
 #include "widgets/taskgrid.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFile>
 #include <QHBoxLayout>
@@ -25,6 +29,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
@@ -112,6 +117,7 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent) {
     loadTaskFiles();
     setWindowTitle(QStringLiteral("Corvane"));
     setWindowIcon(themedIcon(QString(), QStringLiteral("corvane")));
+    createAlarmsAndTray();
     gridDay->setSelectionActive(false);
     gridNonday->setSelectionActive(false);
 
@@ -436,20 +442,6 @@ void TfrmMain::createPanes() {
     statusBar()->addWidget(m_statusText, 1);
     statusBar()->setSizeGripEnabled(true);
 
-    pnlAlarm = new QLabel(this);
-    pnlAlarm->setObjectName(QStringLiteral("pnlAlarm"));
-    pnlAlarm->setAlignment(Qt::AlignCenter);
-    pnlAlarm->setWordWrap(true);
-    pnlAlarm->setAutoFillBackground(true);
-    QFont alarmFont(QStringLiteral("Sans Serif"));
-    alarmFont.setPixelSize(13);
-    alarmFont.setBold(true);
-    pnlAlarm->setFont(alarmFont);
-    QPalette alarmColors = pnlAlarm->palette();
-    alarmColors.setColor(QPalette::Window, QColor(0, 255, 0));
-    pnlAlarm->setPalette(alarmColors);
-    pnlAlarm->hide();
-
     for (TaskGrid *list : {gridDay, gridNonday})
         connect(list, &TaskGrid::entered, this, &TfrmMain::gridDayEnter);
     connect(gridDay, &TaskGrid::currentRowChanged, this, &TfrmMain::DrawExtraMemo);
@@ -614,7 +606,7 @@ void TfrmMain::UpdateLabels(QWidget *calendar) {
     if (!holiday.isEmpty())
         lblDate->setTextColor(QColor(255, 0, 0));
     else
-        lblDate->setTextColor(shadows ? QColor(0, 0, 255) : QColor(0, 0, 128));
+        lblDate->setTextColor(colorFromValue(shadowStyle(shadows).color));
 }
 
 void TfrmMain::DrawExtraMemo() {
@@ -665,6 +657,8 @@ bool TfrmMain::filterOn() const {
 }
 
 bool TfrmMain::strikeOutDone() const {
+    if (frmOptions)
+        return frmOptions->cbStrikeout->isChecked();
     return SettingsStore().readBool(QStringLiteral("Options"), QStringLiteral("StrikeOut"), true);
 }
 
@@ -677,16 +671,21 @@ void TfrmMain::ReadSettings() {
     defaultCategory = store.readText(options, QStringLiteral("Category"), QString());
     confirmDelete = store.readBool(options, QStringLiteral("Confirm"), true);
     ApplySettings(shadows);
+    timerPool->setEnabled(hoverTrigger, popupOn());
 }
 
 void TfrmMain::ApplySettings(bool shadowsOn) {
+    const ShadowStyle style = shadowStyle(shadowsOn);
     for (ShadowLabel *title : {lblDate, EsLabel1}) {
-        title->setShadowDepth(shadowsOn ? 4 : 1);
+        title->setShadowDepth(style.depth);
         if (title != lblDate || holidayName(selectedDate().date()).isEmpty())
-            title->setTextColor(shadowsOn ? QColor(0, 0, 255) : QColor(0, 0, 128));
+            title->setTextColor(colorFromValue(style.color));
     }
     ResizeGridDay();
     ResizeGridNonDay();
+    const bool sunday = !frmOptions || frmOptions->rbSun->isChecked();
+    for (MonthCalendar *calendar : calendars())
+        calendar->setFirstDayOfWeek(sunday ? Qt::Sunday : Qt::Monday);
 }
 
 void TfrmMain::updateFilterIndicator() {

@@ -1,8 +1,10 @@
 #include "app/program.h"
 
 #include "app/main.h"
+#include "app/tray.h"
 #include "editing/complete.h"
 #include "output/print.h"
+#include "settings/options.h"
 #include "settings/settingsstore.h"
 
 namespace corvane {
@@ -16,6 +18,10 @@ Program::Program()
     : m_autoStart(SettingsStore().readBool(QStringLiteral("Options"), QStringLiteral("AutoStart"), false)) {
     m_main = std::make_unique<TfrmMain>();
     forms().frmMain = m_main.get();
+    m_options = std::make_unique<TfrmOptions>(m_main.get());
+    forms().frmOptions = m_options.get();
+    m_main->connectOptions(m_options.get());
+    m_options->FormCreate();
     m_complete = std::make_unique<TfrmComplete>(m_main->lblDate, m_main.get());
     forms().frmComplete = m_complete.get();
     m_print = std::make_unique<TfrmPrint>(m_main.get());
@@ -25,13 +31,14 @@ Program::Program()
 Program::~Program() {
     m_print.reset();
     m_complete.reset();
+    m_options.reset();
     m_main.reset();
     forms() = Forms();
 }
 
 void Program::start() {
     if (m_autoStart)
-        m_main->showMinimized();
+        m_main->tray->startHidden();
     else
         m_main->show();
 }
