@@ -11,6 +11,9 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Corvane"));
     QApplication::setApplicationDisplayName(QStringLiteral("Corvane"));
+    // While the window is in the tray, closing a message box must not end the program: only the main
+    // window's close does (TfrmMain::closeEvent).
+    QApplication::setQuitOnLastWindowClosed(false);
     // A second copy on the same files would overwrite the first one's changes: bring the first forward.
     corvane::SingleInstance instance(corvane::programFolder());
     if (!instance.claim())

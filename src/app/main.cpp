@@ -529,6 +529,7 @@ void TfrmMain::closeEvent(QCloseEvent *event) {
         FormClose();
     }
     event->accept();
+    QCoreApplication::quit(); // windows hidden in the tray do not end the program by themselves
 }
 
 void TfrmMain::FormCloseQuery() {

@@ -46,9 +46,6 @@ TrayController::TrayController(QWidget *mainWindow, Availability trayAvailable)
 
     m_window->installEventFilter(this);
     m_icon->show();
-    // While the window is in the tray, closing a message box must not end the program; closing the
-    // main window does (see eventFilter).
-    QApplication::setQuitOnLastWindowClosed(false);
 }
 
 TrayController::~TrayController() = default;
@@ -118,13 +115,6 @@ void TrayController::hideWindows() {
 }
 
 bool TrayController::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == m_window && event->type() == QEvent::Close) {
-        // Once the close has gone through, the window is gone from the screen.
-        QTimer::singleShot(0, this, [this] {
-            if (!m_window->isVisible())
-                QCoreApplication::quit();
-        });
-    }
     if (watched == m_window && event->type() == QEvent::WindowStateChange && m_window->isMinimized()) {
         const auto oldState = static_cast<QWindowStateChangeEvent *>(event)->oldState();
         if (!(oldState & Qt::WindowMinimized)) {
