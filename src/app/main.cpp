@@ -96,14 +96,18 @@ void loadReporting(TaskTable &table, const QString &fileName) {
 
 TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("frmMain"));
-    minimumWindowWidth = 638 * logicalDpiX() / 96;
+    minimumWindowWidth = corvane::minimumWindowWidth(logicalDpiX());
+    setMinimumWidth(minimumClientWidth(logicalDpiX()));
     setUpStoreTable(gridStore);
     gridHoliday.setColumnCount(4);
 
     createActions();
     createMenus();
     createPanes();
+    createCalendars();
+    connectNavigation();
     createToolBars();
+    connectTaskCommands();
     applyLayoutValues();
     loadTaskFiles();
     setWindowTitle(QStringLiteral("Corvane"));
@@ -505,9 +509,11 @@ void TfrmMain::showEvent(QShowEvent *event) {
 
 void TfrmMain::FormShow() {
     fix2000();
+    showTodayOnCalendars();
     readFromStore(dayNumber(selectedDate().date()));
     UpdateLabels(currentCalendar);
     ReadSettings();
+    resizeCalendars();
     gridDay->setFocus();
     timerPool->setEnabled(layoutTrigger, true);
     updateFilterIndicator();
@@ -554,11 +560,23 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event) {
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
             memWhatExit();
     }
-    if (event->type() == QEvent::KeyPress) {
-        auto *widget = qobject_cast<QWidget *>(watched);
-        if (widget && widget->window() == this && FormKeyPress(static_cast<QKeyEvent *>(event)->key()))
+    auto *widget = qobject_cast<QWidget *>(watched);
+    const bool ours = widget && widget->window() == this;
+    if (ours && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (FormKeyDown(key->key()) || FormKeyPress(key->key()))
             return true;
     }
+    if (ours && event->type() == QEvent::KeyRelease && !static_cast<QKeyEvent *>(event)->isAutoRepeat()) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (FormKeyUp(key->key(), key->modifiers()))
+            return true;
+    }
+    // The menu's shortcuts go before the focused control's own use of the key.
+    if (ours && event->type() == QEvent::ShortcutOverride && isMenuShortcut(*static_cast<QKeyEvent *>(event)))
+        return true;
+    if (event->type() == QEvent::Enter && hidesSummary(watched))
+        pnlPop->hide();
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -567,10 +585,6 @@ bool TfrmMain::FormKeyPress(int key) {
 }
 
 // --- Day view -----------------------------------------------------------------------------------------
-
-QDateTime TfrmMain::selectedDate() const {
-    return now();
-}
 
 void TfrmMain::readFromStore(int dayNumber) {
     const bool strike = strikeOutDone();
@@ -653,12 +667,6 @@ bool TfrmMain::strikeOutDone() const {
     return SettingsStore().readBool(QStringLiteral("Options"), QStringLiteral("StrikeOut"), true);
 }
 
-void TfrmMain::ColorAllCalendars(bool) {}
-
-void TfrmMain::ResizeGridDay() {}
-
-void TfrmMain::ResizeGridNonDay() {}
-
 // --- Settings -------------------------------------------------------------------------------------------
 
 void TfrmMain::ReadSettings() {
@@ -701,6 +709,10 @@ void TfrmMain::UpdateStatusClock() {
 void TfrmMain::timerPoolAllTriggers(int handle, int) {
     if (handle == clockTrigger)
         UpdateStatusClock();
+    else if (handle == layoutTrigger)
+        Timer2Timer();
+    else if (handle == hoverTrigger)
+        tmPopupTimer();
 }
 
 } // namespace corvane

@@ -1,12 +1,22 @@
 #pragma once
 
+#include "calendar/daycellpainter.h"
+#include "calendar/hoversummary.h"
+#include "calendar/layoutmath.h"
+#include "calendar/monthcalendar.h"
+#include "calendar/navigation.h"
 #include "store/routines.h"
 #include "store/tasktable.h"
 
 #include <QDateTime>
 #include <QMainWindow>
+#include <QPainter>
+
+#include <array>
 
 class QAction;
+class QFrame;
+class QTreeWidget;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
@@ -15,6 +25,7 @@ class QToolBar;
 
 namespace corvane {
 
+class DateNavigator;
 class ShadowLabel;
 class TaskGrid;
 class TimerPool;
@@ -79,14 +90,51 @@ public:
     // 638 pixels at 96 pixels per inch, scaled to the screen.
     int minimumWindowWidth;
     // The calendar whose date is the selected day; none until the calendars exist.
-    QWidget *currentCalendar = nullptr;
-    QWidget *previousCalendar = nullptr;
+    MonthCalendar *currentCalendar = nullptr;
+    MonthCalendar *previousCalendar = nullptr;
     // Copies of three settings, re-read from the store by ReadSettings().
     bool shadows = true;
     QString defaultCategory;
     bool confirmDelete = true;
     // Which store rows the views show; every row until the filter window provides its test.
     RowFilter rowFilter = passAll;
+
+    // --- Calendars, navigation, hover summary (maincalendars.cpp) ---------------------------------------
+    MonthCalendar *cal1, *cal2, *cal3, *cal4;
+    DateNavigator *nav;
+    QFrame *pnlPop;
+    ShadowLabel *lblPopDate, *lblPopWhen;
+    QTreeWidget *lbPopup;
+    // Re-entry guards of the calendars' and the navigator's events.
+    bool inDateChange = false;
+    bool inMonthChange = false;
+    bool inNavigatorChange = false;
+    // Off while the months are re-derived, so the calendars paint once at the end.
+    bool calendarPaintingEnabled = true;
+    // gridStore row of a pending text-search hit, -1 for none.
+    int searchHitRow = -1;
+    HoverTracker hover;
+
+    std::array<MonthCalendar *, 4> calendars() const;
+    void updateAppropriateMonth();
+    QDate goForward(const QDate &date) const;
+    QDate goBack(const QDate &date) const;
+    // What the day cells are coloured from: the options' colours, the store, holidays and the filter.
+    DayCellSource dayCellSource() const;
+    // The options' colour choices; the defaults until the options window provides them.
+    DayCellSource calendarColours() const;
+    // The options' "Display a popup summary of events".
+    bool popupOn() const;
+    // Applies the calendar font of the options to the calendars and the navigator.
+    void applyCalendarFont(const QFont &font);
+    // The calendar font of the options; its size applies while the calendars are large enough.
+    QFont calendarFont;
+
+    // --- Layout (mainlayout.cpp) -------------------------------------------------------------------------
+    QSplitter *splitterToFlash = nullptr;
+    LayoutPulse layoutPulse;
+    void resizeCalendars();
+    void FormResize();
 
     // --- Day view -------------------------------------------------------------------------------------
     // The selected day: the current calendar's date (today while there are no calendars).
@@ -126,7 +174,41 @@ public:
     QSize clientSize() const;
     void setClientSize(const QSize &size);
 
+    // --- Task commands (maintasks.cpp) ----------------------------------------------------------------
+    // The control that raised a command tells which list it acts on.
+    void btAddClick(QObject *sender);
+    void btEditClick(QObject *sender);
+    void Markascompleted1Click(QObject *sender);
+    void EditOrComplete(QObject *sender, bool edit);
+    void btDelClick(QObject *sender);
+    void gridDayDblClick();
+    void gridNondayDblClick();
+    void CompletedTasks1Click();
+
 public slots:
+    void cal1Click();
+    void cal1DateChange();
+    void cal1MonthChange();
+    void navChange();
+    void cal1DrawCell(QPainter *painter, const corvane::CalendarCell &cell, bool *useDefaultDrawing);
+    void cal1CellDblClick();
+    void cal2MouseMove(const QPoint &pos);
+    void tmPopupTimer();
+    void NextTask1Click();
+    void PriorTask1Click();
+    void NextMonth1Click();
+    void PriorMonth1Click();
+    void NextYear1Click();
+    void PriorYear1Click();
+    void Today1Click();
+    void Help2Click();
+    void HalveringHomePage1Click();
+    void split1Resize();
+    void split2Resize();
+    void Timer2Timer();
+    void N4monthCalendars1Click();
+    void DaytoNonDayEvents1Click();
+    void DailyEventsNotes1Click();
     void Exit1Click();
     void About1Click();
     void gridDayEnter();
@@ -137,9 +219,11 @@ protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void createActions();
+    void connectTaskCommands();
     void createMenus();
     void createToolBars();
     void createPanes();
@@ -151,6 +235,22 @@ private:
     void FormClose();
     // True when the key is to be discarded before the focused control sees it.
     bool FormKeyPress(int key);
+    // The calendar part of the window (maincalendars.cpp, mainlayout.cpp).
+    void createCalendars();
+    // The first showing: cal2 current on today, the other months derived from it.
+    void showTodayOnCalendars();
+    void connectNavigation();
+    void setCalendarLook(MonthCalendar *calendar, bool current, bool raise);
+    void selectSearchHit();
+    void stepYear(int years);
+    HighlightQuery highlightQuery() const;
+    // Keys the window handles before the focused control: true when consumed.
+    bool FormKeyDown(int key);
+    bool FormKeyUp(int key, Qt::KeyboardModifiers modifiers);
+    // True for a key that a menu command of the window takes even from the focused control.
+    bool isMenuShortcut(const QKeyEvent &event) const;
+    bool hidesSummary(QObject *watched) const;
+    void pointAtSplitter(QSplitter *splitter);
 
     QLabel *m_statusText;
     bool m_shown = false;

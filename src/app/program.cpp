@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/main.h"
+#include "editing/complete.h"
 #include "output/print.h"
 #include "settings/settingsstore.h"
 
@@ -15,12 +16,15 @@ Program::Program()
     : m_autoStart(SettingsStore().readBool(QStringLiteral("Options"), QStringLiteral("AutoStart"), false)) {
     m_main = std::make_unique<TfrmMain>();
     forms().frmMain = m_main.get();
+    m_complete = std::make_unique<TfrmComplete>(m_main->lblDate, m_main.get());
+    forms().frmComplete = m_complete.get();
     m_print = std::make_unique<TfrmPrint>(m_main.get());
     forms().frmPrint = m_print.get();
 }
 
 Program::~Program() {
     m_print.reset();
+    m_complete.reset();
     m_main.reset();
     forms() = Forms();
 }

@@ -4,12 +4,14 @@
 
 namespace corvane {
 
+class TfrmComplete;
 class TfrmMain;
 class TfrmPrint;
 
 // The windows that live from start to end, created in this order by Program. Other windows find them here.
 struct Forms {
     TfrmMain *frmMain = nullptr;
+    TfrmComplete *frmComplete = nullptr;
     TfrmPrint *frmPrint = nullptr;
 };
 Forms &forms();
@@ -30,6 +32,7 @@ public:
 private:
     bool m_autoStart;
     std::unique_ptr<TfrmMain> m_main;
+    std::unique_ptr<TfrmComplete> m_complete;
     std::unique_ptr<TfrmPrint> m_print;
 };
 

@@ -60,6 +60,10 @@ int minimumWindowWidth(int dpi) {
     return scaled(638, dpi);
 }
 
+int minimumClientWidth(int dpi) {
+    return minimumWindowWidth(dpi) - scaled(8, dpi);
+}
+
 void LayoutPulse::startFlashing() {
     m_flashing = true;
     m_count = 15;

@@ -40,8 +40,11 @@ std::array<int, 3> nondayColumnWidths(const ListMetrics &metrics);
 // A list shows all its task rows when the fully visible rows are at least its rows less the title row.
 bool allRowsVisible(int fullyVisibleRows, int rowCount);
 
-// The narrowest the main window's client area may be.
+// The narrowest the main window may be, frame included (638 at 96 pixels per inch).
 int minimumWindowWidth(int dpi);
+// The narrowest its client area may be: the outer minimum less the frame the window manager adds
+// (630 at 96 pixels per inch, the width of a first run).
+int minimumClientWidth(int dpi);
 
 // The layout pulse: one deferred re-layout after the first showing, then the flashing of the splitter a
 // Resize command points to, seven times lime green, ending in the button-face colour.

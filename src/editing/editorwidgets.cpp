@@ -2,53 +2,21 @@
 
 #include "store/dateformats.h"
 #include "store/routines.h"
+#include "widgets/memolines.h"
 #include "widgets/shadowlabel.h"
 
 #include <QDateEdit>
 #include <QPlainTextEdit>
-#include <QTextBlock>
-#include <QTextLayout>
 #include <QTimeEdit>
 
 namespace corvane {
 
-QStringList memoLines(const QPlainTextEdit &memo) {
-    // Lay the text out at the memo's own width, so the lines are those it shows even while hidden.
-    const qreal margin = memo.document()->documentMargin();
-    const qreal width = std::max<qreal>(memo.viewport()->width() - 2 * margin, 1.0);
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    QStringList lines;
-    const QStringList paragraphs = memo.toPlainText().split(u'\n');
-    for (const QString &paragraph : paragraphs) {
-        if (paragraph.isEmpty()) {
-            lines << QString();
-            continue;
-        }
-        QTextLayout layout(paragraph, memo.font());
-        layout.setTextOption(option);
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(width);
-            lines << paragraph.mid(line.textStart(), line.textLength());
-        }
-        layout.endLayout();
-    }
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
-
-void setMemoLines(QPlainTextEdit &memo, const QStringList &lines) {
-    memo.setPlainText(lines.join(u'\n'));
-}
-
 QString memoText(const QPlainTextEdit &memo) {
-    return joinMemoLines(memoLines(memo));
+    return joinMemoLines(displayedLines(memo));
 }
 
 void setMemoText(QPlainTextEdit &memo, const QString &text) {
-    setMemoLines(memo, splitMemoText(text));
+    memo.setPlainText(splitMemoText(text).join(u'\n'));
 }
 
 void limitMemo(QPlainTextEdit &memo, int maximum) {

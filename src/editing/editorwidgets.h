@@ -12,11 +12,7 @@ class ShadowLabel;
 
 // Small set-up shared by the editing dialogs.
 
-// The lines a word-wrapping memo displays: each wrapped line counts, an empty last line does not.
-QStringList memoLines(const QPlainTextEdit &memo);
-// Shows the lines, one paragraph each.
-void setMemoLines(QPlainTextEdit &memo, const QStringList &lines);
-// The memo's lines by the line joining rule, and the reverse by the line splitting rule.
+// The memo's displayed lines by the line joining rule, and the reverse by the line splitting rule.
 QString memoText(const QPlainTextEdit &memo);
 void setMemoText(QPlainTextEdit &memo, const QString &text);
 // Stops typing at `maximum` characters.

@@ -84,7 +84,7 @@ void TfrmListBox::btAddClick() {
     if (!addChoice(choices, answer))
         return;
     setItems(choices);
-    ListBox1->setCurrentRow(indexOfChoice(choices, answer), QItemSelectionModel::ClearAndSelect);
+    ListBox1->setCurrentRow(indexOfChoice(items(), answer), QItemSelectionModel::ClearAndSelect);
     ListBox1->setFocus();
 }
 

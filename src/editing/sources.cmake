@@ -14,6 +14,7 @@ target_sources(corvane_core PRIVATE
 target_link_libraries(corvane_core PUBLIC PkgConfig::HUNSPELL)
 target_sources(corvane_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/complete.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/edit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/editorwidgets.cpp
   ${CMAKE_CURRENT_LIST_DIR}/listbox.cpp
   ${CMAKE_CURRENT_LIST_DIR}/spell.cpp

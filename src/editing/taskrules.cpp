@@ -60,7 +60,7 @@ QString dayOrigin(const QDate &day) {
     return formatDateTime(QStringLiteral("ddd ddddd"), QDateTime(day, QTime(0, 0)));
 }
 
-QString dayTitle(const QDate &day) {
+QString editorTitle(const QDate &day) {
     return dayOrigin(day) + u' ' + relativeDate(QDateTime(day, QTime(0, 0)));
 }
 

@@ -43,7 +43,7 @@ void insertIntoStore(TaskTable &store, int day, const TaskFields &task);
 TaskList editTarget(bool nondayFocused, bool dayFocused, bool senderIsDayControl);
 
 // Editor title of a day: "ddd ddddd", a space and the relative-date text.
-QString dayTitle(const QDate &day);
+QString editorTitle(const QDate &day);
 // The day's origin text in the history: "ddd ddddd".
 QString dayOrigin(const QDate &day);
 bool isPastDay(const QDate &day);

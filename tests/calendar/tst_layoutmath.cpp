@@ -70,6 +70,7 @@ void LayoutMathTest::listColumns() {
     QCOMPARE(dayColumnWidths(metrics), (std::array<int, 5>{84, 108, 80, 60, 60}));
     QCOMPARE(minimumWindowWidth(96), 638);
     QCOMPARE(minimumWindowWidth(120), 797);
+    QCOMPARE(minimumClientWidth(96), 630);
 }
 
 void LayoutMathTest::pulseRelayoutsOnceThenFlashes() {

@@ -199,7 +199,7 @@ void EditingRulesTest::textsOfTheEditor() {
     QCOMPARE(deleteQuestion("Call the bank"), QString("Really delete \"Call the bank ...\"?"));
     QCOMPARE(deleteQuestion(what), "Really delete \"" + QString(50, u'x') + " ...\"?");
     QCOMPARE(dayOrigin(QDate(2000, 3, 15)), QString("Wed 3/15/2000"));
-    QCOMPARE(dayTitle(QDate(2000, 3, 16)), QString("Thu 3/16/2000 Tomorrow"));
+    QCOMPARE(editorTitle(QDate(2000, 3, 16)), QString("Thu 3/16/2000 Tomorrow"));
     QVERIFY(isPastDay(QDate(2000, 3, 14)));
     QVERIFY(!isPastDay(QDate(2000, 3, 15)));
     QCOMPARE(editTarget(false, true, false), TaskList::Day);

@@ -85,7 +85,7 @@ private slots:
         main.gridDay->installEventFilter(&spy);
         QTest::keyClick(main.gridDay, Qt::Key_Escape);
         QCOMPARE(spy.presses, 0);
-        QTest::keyClick(main.gridDay, Qt::Key_Down);
+        QTest::keyClick(main.gridDay, Qt::Key_A);
         QCOMPARE(spy.presses, 1);
         QVERIFY(main.isVisible());
     }

@@ -1,0 +1,479 @@
+// TfrmMain: the four calendars and the navigator, navigation by menu and keys, the hover summary, help.
+
+#include "app/main.h"
+
+#include "alarms/timerpool.h"
+#include "app/dayview.h"
+#include "calendar/calendarmonths.h"
+#include "calendar/datenavigator.h"
+#include "calendar/daycellpainter.h"
+#include "calendar/hoversummary.h"
+#include "calendar/navigation.h"
+#include "store/clock.h"
+#include "store/dateformats.h"
+#include "store/daynumber.h"
+#include "store/programfolder.h"
+#include "widgets/prompter.h"
+#include "widgets/shadowlabel.h"
+#include "widgets/taskgrid.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QSignalBlocker>
+#include <QSplitter>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace corvane {
+
+namespace {
+
+// Restores a flag on leaving a scope.
+class FlagGuard {
+public:
+    explicit FlagGuard(bool &flag) : m_flag(flag) { m_flag = true; }
+    ~FlagGuard() { m_flag = false; }
+    FlagGuard(const FlagGuard &) = delete;
+    FlagGuard &operator=(const FlagGuard &) = delete;
+
+private:
+    bool &m_flag;
+};
+
+} // namespace
+
+void TfrmMain::createCalendars() {
+    const char *names[] = {"cal1", "cal2", "cal3", "cal4"};
+    MonthCalendar **fields[] = {&cal1, &cal2, &cal3, &cal4};
+    for (int i = 0; i < 4; ++i) {
+        auto *calendar = new MonthCalendar(pnlCalendars);
+        calendar->setObjectName(QString::fromLatin1(names[i]));
+        calendar->setSelectedColor(palette().color(QPalette::Button));
+        calendar->setBevel(MonthCalendar::Bevel::Lowered);
+        calendar->setBevelWidth(2);
+        connect(calendar, &MonthCalendar::clicked, this, &TfrmMain::cal1Click);
+        connect(calendar, &MonthCalendar::dateChanged, this, &TfrmMain::cal1DateChange);
+        connect(calendar, &MonthCalendar::monthChanged, this, &TfrmMain::cal1MonthChange);
+        connect(calendar, &MonthCalendar::drawCell, this, &TfrmMain::cal1DrawCell);
+        connect(calendar, &MonthCalendar::cellDoubleClicked, this, &TfrmMain::cal1CellDblClick);
+        connect(calendar, &MonthCalendar::mouseMoved, this, &TfrmMain::cal2MouseMove);
+        *fields[i] = calendar;
+    }
+    nav = new DateNavigator(pnlCalendars);
+    nav->setObjectName(QStringLiteral("nav"));
+    connect(nav, &DateNavigator::changed, this, &TfrmMain::navChange);
+
+    pnlPop = new QFrame(pnlCalendars);
+    pnlPop->setObjectName(QStringLiteral("pnlPop"));
+    pnlPop->setFrameShape(QFrame::Panel);
+    pnlPop->setFrameShadow(QFrame::Raised);
+    pnlPop->setAutoFillBackground(true);
+    auto *column = new QVBoxLayout(pnlPop);
+    column->setContentsMargins(2, 2, 2, 2);
+    column->setSpacing(0);
+    lblPopDate = new ShadowLabel(QString(), pnlPop);
+    lblPopWhen = new ShadowLabel(QString(), pnlPop);
+    for (ShadowLabel *label : {lblPopDate, lblPopWhen}) {
+        label->setAlignment(Qt::AlignCenter);
+        column->addWidget(label);
+    }
+    // Two columns stand for the list's tab stop: the text before and after a line's TAB.
+    lbPopup = new QTreeWidget(pnlPop);
+    lbPopup->setObjectName(QStringLiteral("lbPopup"));
+    lbPopup->setColumnCount(2);
+    lbPopup->setHeaderHidden(true);
+    lbPopup->setRootIsDecorated(false);
+    lbPopup->setFocusPolicy(Qt::NoFocus);
+    lbPopup->setSelectionMode(QAbstractItemView::NoSelection);
+    lbPopup->setIndentation(0);
+    lbPopup->setColumnWidth(0, 12 * fontMetrics().averageCharWidth() * 4 / 4);
+    column->addWidget(lbPopup, 1);
+    pnlPop->hide();
+}
+
+void TfrmMain::connectNavigation() {
+    const std::pair<QAction *, void (TfrmMain::*)()> commands[] = {
+        {NextTask1, &TfrmMain::NextTask1Click},
+        {PriorTask1, &TfrmMain::PriorTask1Click},
+        {NextMonth1, &TfrmMain::NextMonth1Click},
+        {PriorMonth1, &TfrmMain::PriorMonth1Click},
+        {NextYear1, &TfrmMain::NextYear1Click},
+        {PriorYear1, &TfrmMain::PriorYear1Click},
+        {Today1, &TfrmMain::Today1Click},
+        {tbToday, &TfrmMain::Today1Click},
+        {Help2, &TfrmMain::Help2Click},
+        {tbHelp, &TfrmMain::Help2Click},
+        {HalveringHomePage1, &TfrmMain::HalveringHomePage1Click},
+        {N4monthCalendars1, &TfrmMain::N4monthCalendars1Click},
+        {DaytoNonDayEvents1, &TfrmMain::DaytoNonDayEvents1Click},
+        {DailyEventsNotes1, &TfrmMain::DailyEventsNotes1Click},
+    };
+    for (const auto &[action, handler] : commands) {
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, this, handler);
+    }
+    connect(split1, &QSplitter::splitterMoved, this, &TfrmMain::split1Resize);
+    connect(split2, &QSplitter::splitterMoved, this, &TfrmMain::split2Resize);
+}
+
+void TfrmMain::showTodayOnCalendars() {
+    {
+        const QSignalBlocker quiet(nav);
+        nav->setDate(now().date());
+    }
+    {
+        const QSignalBlocker quiet(cal2);
+        cal2->setDate(now().date());
+    }
+    setCalendarLook(cal2, true, true);
+    currentCalendar = cal2;
+    previousCalendar = cal2;
+    inDateChange = false;
+    inMonthChange = false;
+    updateAppropriateMonth();
+}
+
+bool TfrmMain::isMenuShortcut(const QKeyEvent &event) const {
+    const QKeySequence pressed(event.keyCombination());
+    for (QAction *action : {NextTask1, PriorTask1, NextMonth1, PriorMonth1, NextYear1, PriorYear1, Today1})
+        if (action->shortcut() == pressed)
+            return true;
+    return false;
+}
+
+bool TfrmMain::hidesSummary(QObject *watched) const {
+    const QObject *controls[] = {lblDate, gridDay, memWhat, EsLabel1, gridNonday, ToolBar1};
+    for (const QObject *control : controls)
+        if (watched == control)
+            return true;
+    return false;
+}
+
+DayCellSource TfrmMain::calendarColours() const {
+    DayCellSource source;
+    source.palette.plain = {palette().color(QPalette::Button), palette().color(QPalette::WindowText)};
+    source.palette.done = {QColor(0, 255, 255), QColor(Qt::black)};
+    source.palette.notDone = {QColor(255, 0, 0), QColor(Qt::white)};
+    source.palette.holiday = {QColor(0, 255, 255), QColor(Qt::black)};
+    return source;
+}
+
+bool TfrmMain::popupOn() const {
+    return true;
+}
+
+void TfrmMain::applyCalendarFont(const QFont &font) {
+    for (MonthCalendar *calendar : calendars()) {
+        calendar->setFont(font);
+        calendar->setSelectedFont(font);
+        QFont label = font;
+        label.setBold(true);
+        calendar->setLabelFont(label);
+    }
+    nav->setFont(font);
+    calendarFont = font;
+    resizeCalendars();
+}
+
+std::array<MonthCalendar *, 4> TfrmMain::calendars() const {
+    return {cal1, cal2, cal3, cal4};
+}
+
+QDateTime TfrmMain::selectedDate() const {
+    if (!currentCalendar)
+        return now();
+    return QDateTime(currentCalendar->date(), QTime(0, 0));
+}
+
+// --- The current calendar and the day it hands over -------------------------------------------------
+
+void TfrmMain::setCalendarLook(MonthCalendar *calendar, bool current, bool raise) {
+    calendar->setSelectedColor(palette().color(current ? QPalette::Light : QPalette::Button));
+    if (raise || !current)
+        calendar->setBevel(current ? MonthCalendar::Bevel::Raised : MonthCalendar::Bevel::Lowered);
+    calendar->setBevelWidth(2);
+}
+
+void TfrmMain::cal1Click() {
+    auto *clicked = qobject_cast<MonthCalendar *>(sender());
+    if (!clicked)
+        return;
+    previousCalendar = currentCalendar;
+    currentCalendar = clicked;
+    for (MonthCalendar *calendar : calendars())
+        if (calendar != clicked)
+            setCalendarLook(calendar, false, false);
+    setCalendarLook(clicked, true, false);
+    if (previousCalendar == currentCalendar)
+        return;
+    setCalendarLook(clicked, true, true);
+    cal1DateChange();
+}
+
+void TfrmMain::cal1DateChange() {
+    if (inDateChange)
+        return;
+    FlagGuard guard(inDateChange);
+    if (currentCalendar) {
+        previousCalendar = currentCalendar;
+        readFromStore(dayNumber(currentCalendar->date()));
+        UpdateLabels(currentCalendar);
+        const QSignalBlocker quiet(nav);
+        nav->setDate(currentCalendar->date());
+    }
+    if (searchHitRow >= 0)
+        selectSearchHit();
+}
+
+void TfrmMain::selectSearchHit() {
+    gridDay->setFocus();
+    const TaskTable &day = gridDay->table();
+    for (int row = 1; row < day.rowCount(); ++row) {
+        if (day.cell(DayTime, row) == gridStore.cell(StoreTime, searchHitRow) &&
+            day.cell(DayCategory, row) == gridStore.cell(StoreCategory, searchHitRow) &&
+            day.cell(DayWhat, row) == gridStore.cell(StoreWhat, searchHitRow)) {
+            gridDay->setRow(row);
+            return;
+        }
+    }
+}
+
+void TfrmMain::cal1MonthChange() {
+    if (!currentCalendar || inMonthChange)
+        return;
+    FlagGuard guard(inMonthChange);
+    updateAppropriateMonth();
+    const QSignalBlocker quiet(nav);
+    nav->setDate(currentCalendar->date());
+}
+
+void TfrmMain::navChange() {
+    if (inNavigatorChange)
+        return;
+    FlagGuard navigating(inNavigatorChange);
+    FlagGuard months(inMonthChange);
+    if (currentCalendar) {
+        currentCalendar->setDate(nav->date());
+        updateAppropriateMonth();
+    }
+}
+
+void TfrmMain::updateAppropriateMonth() {
+    calendarPaintingEnabled = false;
+    const std::array<MonthCalendar *, 4> all = calendars();
+    const auto current = std::find(all.begin(), all.end(), currentCalendar);
+    if (current != all.end()) {
+        const int index = int(current - all.begin());
+        const std::array<QDate, 4> dates = deriveMonths(index, currentCalendar->date());
+        for (int i = 0; i < 4; ++i)
+            if (i != index)
+                all[i]->setDate(dates[i]);
+    }
+    calendarPaintingEnabled = true;
+    for (MonthCalendar *calendar : all)
+        calendar->repaint();
+}
+
+void TfrmMain::ColorAllCalendars(bool all) {
+    if (all) {
+        for (MonthCalendar *calendar : calendars())
+            calendar->update();
+    } else if (currentCalendar) {
+        currentCalendar->update();
+    }
+}
+
+void TfrmMain::cal1DrawCell(QPainter *painter, const CalendarCell &cell, bool *useDefaultDrawing) {
+    if (!calendarPaintingEnabled)
+        return;
+    *useDefaultDrawing = paintDayCell(*painter, cell, sender() == currentCalendar, dayCellSource());
+}
+
+DayCellSource TfrmMain::dayCellSource() const {
+    DayCellSource source = calendarColours();
+    source.store = &gridStore;
+    source.isHoliday = [this](const QDate &date) { return !holidayName(date).isEmpty(); };
+    source.filter = rowFilter;
+    return source;
+}
+
+// --- Navigation ----------------------------------------------------------------------------------------
+
+HighlightQuery TfrmMain::highlightQuery() const {
+    const DayCellSource colours = calendarColours();
+    return {colours.options.colorDone, colours.options.colorNotDone, rowFilter};
+}
+
+QDate TfrmMain::goForward(const QDate &date) const {
+    return nextHighlightedDay(gridStore, date, highlightQuery());
+}
+
+QDate TfrmMain::goBack(const QDate &date) const {
+    return priorHighlightedDay(gridStore, date, highlightQuery());
+}
+
+void TfrmMain::NextTask1Click() {
+    if (currentCalendar)
+        currentCalendar->setDate(goForward(currentCalendar->date()));
+}
+
+void TfrmMain::PriorTask1Click() {
+    if (currentCalendar)
+        currentCalendar->setDate(goBack(currentCalendar->date()));
+}
+
+void TfrmMain::NextMonth1Click() {
+    if (currentCalendar)
+        currentCalendar->stepMonths(1);
+}
+
+void TfrmMain::PriorMonth1Click() {
+    if (currentCalendar)
+        currentCalendar->stepMonths(-1);
+}
+
+void TfrmMain::NextYear1Click() {
+    stepYear(1);
+}
+
+void TfrmMain::PriorYear1Click() {
+    stepYear(-1);
+}
+
+void TfrmMain::stepYear(int years) {
+    if (!currentCalendar)
+        return;
+    currentCalendar->stepYears(years);
+    FlagGuard months(inMonthChange);
+    FlagGuard days(inDateChange);
+    updateAppropriateMonth();
+}
+
+void TfrmMain::Today1Click() {
+    previousCalendar = currentCalendar;
+    for (MonthCalendar *calendar : calendars())
+        setCalendarLook(calendar, calendar == cal2, true);
+    currentCalendar = cal2;
+    cal2->setDate(now().date());
+    FlagGuard months(inMonthChange);
+    FlagGuard days(inDateChange);
+    updateAppropriateMonth();
+}
+
+void TfrmMain::cal1CellDblClick() {
+    if (!gridDay->table().cell(DayTime, 1).isEmpty())
+        btEditClick(tbEdit1);
+    else
+        btAddClick(tbAdd1);
+}
+
+void TfrmMain::Help2Click() {
+    QUrl page = QUrl::fromLocalFile(besideProgram(QStringLiteral("corvane.html")));
+    page.setFragment(QStringLiteral("Corvane"));
+    prompter().openUrl(page);
+}
+
+void TfrmMain::HalveringHomePage1Click() {
+    if (!prompter().openUrl(QUrl(QStringLiteral("https://www.halvering.example/"))))
+        prompter().error(QStringLiteral("Couldn't open web browser for home page"));
+}
+
+// --- Keys ------------------------------------------------------------------------------------------------
+
+bool TfrmMain::FormKeyDown(int key) {
+    pnlPop->hide();
+    if (!currentCalendar)
+        return false;
+    QWidget *focus = QApplication::focusWidget();
+    const bool inMemo = focus == memWhat || (focus && memWhat->isAncestorOf(focus));
+    const bool inDayList = focus == gridDay || (focus && gridDay->isAncestorOf(focus));
+    const int rows = gridDay->table().rowCount();
+    switch (key) {
+    case Qt::Key_Left:
+        if (inMemo)
+            return false;
+        currentCalendar->stepDays(-1);
+        return true;
+    case Qt::Key_Right:
+        if (inMemo)
+            return false;
+        currentCalendar->stepDays(1);
+        return true;
+    case Qt::Key_Up:
+        if (!inDayList || (rows > 2 && gridDay->row() != 1))
+            return false;
+        currentCalendar->stepDays(-7);
+        return true;
+    case Qt::Key_Down:
+        if (!inDayList || (rows > 2 && gridDay->row() != rows - 1))
+            return false;
+        currentCalendar->stepDays(7);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TfrmMain::FormKeyUp(int key, Qt::KeyboardModifiers modifiers) {
+    QWidget *focus = QApplication::focusWidget();
+    const bool inDayList = focus == gridDay || (focus && gridDay->isAncestorOf(focus));
+    const bool inNonday = focus == gridNonday || (focus && gridNonday->isAncestorOf(focus));
+    bool consumed = false;
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (enter && (modifiers & (Qt::ShiftModifier | Qt::ControlModifier)) && (inDayList || inNonday)) {
+        btEditClick(inDayList ? tbEdit1 : tbEdit2);
+        consumed = true;
+    } else if (key == Qt::Key_Insert && (inDayList || inNonday)) {
+        btAddClick(inDayList ? tbAdd1 : tbAdd2);
+        consumed = true;
+    } else if (key == Qt::Key_Delete && (inDayList || inNonday)) {
+        btDelClick(inDayList ? tbDel1 : tbDel2);
+        consumed = true;
+    }
+    setStatusText(QStringLiteral("Today is ") + formatDateTime(QStringLiteral("dddddd"), now()));
+    return consumed;
+}
+
+// --- Hover summary -----------------------------------------------------------------------------------------
+
+void TfrmMain::cal2MouseMove(const QPoint &pos) {
+    auto *calendar = qobject_cast<MonthCalendar *>(sender());
+    if (!calendar || !popupOn())
+        return;
+    const std::array<MonthCalendar *, 4> all = calendars();
+    const int index = int(std::find(all.begin(), all.end(), calendar) - all.begin());
+    if (hover.mouseMoved(index, calendar->cellAt(pos), pos, pnlPop->isVisible()))
+        pnlPop->hide();
+}
+
+void TfrmMain::tmPopupTimer() {
+    if (alarmShowing || !hover.tick() || !popupOn())
+        return;
+    timerPool->setEnabled(hoverTrigger, false);
+    MonthCalendar *calendar = calendars()[hover.calendar()];
+    const QDate date = calendar->dateOfCell(hover.cell());
+    pnlPop->setGeometry(summaryPanelRect(cal1->geometry(), cal2->geometry(), hover.onRightColumn()));
+    pnlPop->show();
+    pnlPop->raise();
+    lblPopDate->setText(formatDateTime(QStringLiteral("ddd ddddd"), QDateTime(date, QTime(0, 0))));
+    lblPopWhen->setText(relativeDate(QDateTime(date, QTime(0, 0))));
+    const QString holiday = holidayName(date);
+    const ColorPair colours = holiday.isEmpty() ? ColorPair{palette().color(QPalette::Button),
+                                                            palette().color(QPalette::WindowText)}
+                                                : calendarColours().palette.holiday;
+    QPalette listColours = lbPopup->palette();
+    listColours.setColor(QPalette::Base, colours.background);
+    listColours.setColor(QPalette::Text, colours.text);
+    lbPopup->setPalette(listColours);
+    lbPopup->clear();
+    for (const QString &line : daySummaryLines(gridStore, dayNumber(date), holiday, rowFilter))
+        new QTreeWidgetItem(lbPopup, {tabField(line, 0), tabField(line, 1)});
+    timerPool->setEnabled(hoverTrigger, true);
+}
+
+} // namespace corvane
