@@ -112,6 +112,7 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent) {
     loadTaskFiles();
     setWindowTitle(QStringLiteral("Corvane"));
     setWindowIcon(themedIcon(QString(), QStringLiteral("corvane")));
+    createAlarmsAndTray();
     gridDay->setSelectionActive(false);
     gridNonday->setSelectionActive(false);
 
@@ -434,20 +435,6 @@ void TfrmMain::createPanes() {
     m_statusText->setObjectName(QStringLiteral("StatusBar1"));
     statusBar()->addWidget(m_statusText, 1);
     statusBar()->setSizeGripEnabled(true);
-
-    pnlAlarm = new QLabel(this);
-    pnlAlarm->setObjectName(QStringLiteral("pnlAlarm"));
-    pnlAlarm->setAlignment(Qt::AlignCenter);
-    pnlAlarm->setWordWrap(true);
-    pnlAlarm->setAutoFillBackground(true);
-    QFont alarmFont(QStringLiteral("Sans Serif"));
-    alarmFont.setPixelSize(13);
-    alarmFont.setBold(true);
-    pnlAlarm->setFont(alarmFont);
-    QPalette alarmColors = pnlAlarm->palette();
-    alarmColors.setColor(QPalette::Window, QColor(0, 255, 0));
-    pnlAlarm->setPalette(alarmColors);
-    pnlAlarm->hide();
 
     for (TaskGrid *list : {gridDay, gridNonday})
         connect(list, &TaskGrid::entered, this, &TfrmMain::gridDayEnter);
