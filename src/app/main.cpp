@@ -4,8 +4,15 @@
 #include "app/about.h"
 #include "app/dayview.h"
 #include "app/layoutvalues.h"
+#include "app/program.h"
+#include "app/tray.h"
 #include "app/updatereminder.h"
+#include "filters/filter.h"
+#include "holidays/holidayrules.h"
+#include "settings/colorvalue.h"
+#include "settings/options.h"
 #include "settings/settingsstore.h"
+#include "settings/shadowstyle.h"
 #include "store/clock.h"
 #include "store/dateformats.h"
 #include "store/daynumber.h"
@@ -18,6 +25,7 @@
 #include "widgets/taskgrid.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFile>
 #include <QHBoxLayout>
@@ -25,6 +33,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
@@ -251,9 +260,11 @@ void TfrmMain::createActions() {
     for (QAction *action : findChildren<QAction *>(Qt::FindDirectChildrenOnly))
         action->setEnabled(false);
 
-    for (QAction *action : {Exit1, About1, tbAbout})
+    for (QAction *action : {Exit1, About1, tbAbout, btFilter, Filters1})
         action->setEnabled(true);
     connect(Exit1, &QAction::triggered, this, &TfrmMain::Exit1Click);
+    connect(btFilter, &QAction::triggered, this, &TfrmMain::btFilterClick);
+    connect(Filters1, &QAction::triggered, this, &TfrmMain::btFilterClick);
     connect(About1, &QAction::triggered, this, &TfrmMain::About1Click);
     connect(tbAbout, &QAction::triggered, this, &TfrmMain::About1Click);
 }
@@ -496,6 +507,9 @@ void TfrmMain::showEvent(QShowEvent *event) {
 
 void TfrmMain::FormShow() {
     fix2000();
+    QString reason;
+    if (!loadHolidays(gridHoliday, besideProgram(QStringLiteral("holiday.grd")), &reason))
+        prompter().error(reason);
     showTodayOnCalendars();
     readFromStore(dayNumber(selectedDate().date()));
     UpdateLabels(currentCalendar);
@@ -538,6 +552,18 @@ void TfrmMain::Exit1Click() {
 void TfrmMain::About1Click() {
     TfrmAbout about(this);
     runModal(about);
+}
+
+// The filter applies at once however its window closes; only OK refreshes the views.
+void TfrmMain::btFilterClick() {
+    TfrmFilter *filter = forms().frmFilter;
+    if (!filter)
+        return;
+    if (runModal(*filter) == QDialog::Accepted) {
+        ColorAllCalendars(true);
+        cal1DateChange();
+    }
+    updateFilterIndicator();
 }
 
 bool TfrmMain::eventFilter(QObject *watched, QEvent *event) {
@@ -600,7 +626,7 @@ void TfrmMain::UpdateLabels(QWidget *calendar) {
     if (!holiday.isEmpty())
         lblDate->setTextColor(QColor(255, 0, 0));
     else
-        lblDate->setTextColor(shadows ? QColor(0, 0, 255) : QColor(0, 0, 128));
+        lblDate->setTextColor(colorFromValue(shadowStyle(shadows).color));
 }
 
 void TfrmMain::DrawExtraMemo() {
@@ -642,15 +668,17 @@ void TfrmMain::gridDayEnter() {
 
 // --- Hooks ----------------------------------------------------------------------------------------------
 
-QString TfrmMain::holidayName(const QDate &) const {
-    return QString();
+QString TfrmMain::holidayName(const QDate &date) const {
+    return m_holidays.name(date);
 }
 
 bool TfrmMain::filterOn() const {
-    return false;
+    return forms().frmFilter && forms().frmFilter->isOn();
 }
 
 bool TfrmMain::strikeOutDone() const {
+    if (frmOptions)
+        return frmOptions->cbStrikeout->isChecked();
     return SettingsStore().readBool(QStringLiteral("Options"), QStringLiteral("StrikeOut"), true);
 }
 
@@ -663,16 +691,25 @@ void TfrmMain::ReadSettings() {
     defaultCategory = store.readText(options, QStringLiteral("Category"), QString());
     confirmDelete = store.readBool(options, QStringLiteral("Confirm"), true);
     ApplySettings(shadows);
+    timerPool->setEnabled(hoverTrigger, popupOn());
 }
 
 void TfrmMain::ApplySettings(bool shadowsOn) {
+    const ShadowStyle style = shadowStyle(shadowsOn);
     for (ShadowLabel *title : {lblDate, EsLabel1}) {
-        title->setShadowDepth(shadowsOn ? 4 : 1);
+        title->setShadowDepth(style.depth);
         if (title != lblDate || holidayName(selectedDate().date()).isEmpty())
-            title->setTextColor(shadowsOn ? QColor(0, 0, 255) : QColor(0, 0, 128));
+            title->setTextColor(colorFromValue(style.color));
+    }
+    if (TfrmFilter *filter = forms().frmFilter) {
+        filter->lblTitle->setShadowDepth(style.depth);
+        filter->lblTitle->setTextColor(colorFromValue(style.color));
     }
     ResizeGridDay();
     ResizeGridNonDay();
+    const bool sunday = !frmOptions || frmOptions->rbSun->isChecked();
+    for (MonthCalendar *calendar : calendars())
+        calendar->setFirstDayOfWeek(sunday ? Qt::Sunday : Qt::Monday);
 }
 
 void TfrmMain::updateFilterIndicator() {
@@ -694,12 +731,16 @@ void TfrmMain::UpdateStatusClock() {
 }
 
 void TfrmMain::timerPoolAllTriggers(int handle, int) {
-    if (handle == clockTrigger)
-        UpdateStatusClock();
+    if (handle == alarmTrigger)
+        Timer1Timer();
+    else if (handle == flashTrigger)
+        tmPanelColorTimer();
     else if (handle == layoutTrigger)
         Timer2Timer();
     else if (handle == hoverTrigger)
         tmPopupTimer();
+    else if (handle == clockTrigger)
+        UpdateStatusClock();
 }
 
 } // namespace corvane

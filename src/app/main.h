@@ -5,6 +5,7 @@
 #include "calendar/layoutmath.h"
 #include "calendar/monthcalendar.h"
 #include "calendar/navigation.h"
+#include "holidays/holidaylookup.h"
 #include "store/routines.h"
 #include "store/tasktable.h"
 
@@ -29,6 +30,7 @@ class DateNavigator;
 class ShadowLabel;
 class TaskGrid;
 class TimerPool;
+class TfrmOptions;
 class AlarmPanel;
 class TrayController;
 
@@ -164,6 +166,14 @@ public:
     void ResizeGridDay();
     void ResizeGridNonDay();
 
+    // --- Options (mainoptions.cpp) ----------------------------------------------------------------------
+    // The options window once the program made it; until then the hooks answer the defaults.
+    TfrmOptions *frmOptions = nullptr;
+    void connectOptions(TfrmOptions *options);
+    void Options2Click();
+    void optionsStrikeOutChanged();
+    void applyGridFont(const QFont &font, int rowHeight);
+
     // --- Settings -------------------------------------------------------------------------------------
     void ReadSettings();
     void ApplySettings(bool shadowsOn);
@@ -213,12 +223,14 @@ public slots:
     void DaytoNonDayEvents1Click();
     void DailyEventsNotes1Click();
     void Exit1Click();
+    void btFilterClick();
     void About1Click();
     void gridDayEnter();
     void UpdateStatusClock();
     void timerPoolAllTriggers(int handle, int interval);
 
     // Alarms and the tray (mainalarms.cpp).
+    void Timer1Timer();
     void pnlAlarmClick();
     void tmPanelColorTimer();
     void ToolButton15Click();
@@ -268,6 +280,8 @@ private:
     bool hidesSummary(QObject *watched) const;
     void pointAtSplitter(QSplitter *splitter);
 
+    // Declared after gridHoliday, which it watches.
+    HolidayLookup m_holidays{gridHoliday};
     QLabel *m_statusText;
     bool m_shown = false;
     bool m_closed = false;
