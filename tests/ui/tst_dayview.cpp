@@ -2,7 +2,7 @@
 #include "app/dayview.h"
 #include "app/main.h"
 #include "app/program.h"
-#include "settings/settingsstore.h"
+#include "settings/options.h"
 #include "store/clock.h"
 #include "store/daynumber.h"
 #include "testsupport.h"
@@ -10,6 +10,7 @@
 #include "widgets/taskgrid.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QApplication>
 #include <QFont>
 #include <QHeaderView>
@@ -165,7 +166,7 @@ private slots:
         QVERIFY(!struck(1, 1));
         QCOMPARE(run.main.EsLabel1->text(), QString("2 Non-Date Oriented Tasks"));
 
-        SettingsStore().writeBool("Options", "StrikeOut", false);
+        forms().frmOptions->cbStrikeout->setChecked(false); // the option is read from its control
         run.main.readFromStore(run.today());
         QVERIFY(!struck(2, 1));
     }
