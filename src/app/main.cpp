@@ -1,9 +1,12 @@
 #include "app/main.h"
 
+#include "alarms/alarmcheck.h"
+#include "alarms/alarmpanel.h"
 #include "alarms/timerpool.h"
 #include "app/about.h"
 #include "app/dayview.h"
 #include "app/layoutvalues.h"
+#include "app/tray.h"
 #include "app/updatereminder.h"
 #include "settings/settingsstore.h"
 #include "store/clock.h"
@@ -112,6 +115,7 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent) {
     loadTaskFiles();
     setWindowTitle(QStringLiteral("Corvane"));
     setWindowIcon(themedIcon(QString(), QStringLiteral("corvane")));
+    createAlarmsAndTray();
     gridDay->setSelectionActive(false);
     gridNonday->setSelectionActive(false);
 
@@ -436,20 +440,6 @@ void TfrmMain::createPanes() {
     statusBar()->addWidget(m_statusText, 1);
     statusBar()->setSizeGripEnabled(true);
 
-    pnlAlarm = new QLabel(this);
-    pnlAlarm->setObjectName(QStringLiteral("pnlAlarm"));
-    pnlAlarm->setAlignment(Qt::AlignCenter);
-    pnlAlarm->setWordWrap(true);
-    pnlAlarm->setAutoFillBackground(true);
-    QFont alarmFont(QStringLiteral("Sans Serif"));
-    alarmFont.setPixelSize(13);
-    alarmFont.setBold(true);
-    pnlAlarm->setFont(alarmFont);
-    QPalette alarmColors = pnlAlarm->palette();
-    alarmColors.setColor(QPalette::Window, QColor(0, 255, 0));
-    pnlAlarm->setPalette(alarmColors);
-    pnlAlarm->hide();
-
     for (TaskGrid *list : {gridDay, gridNonday})
         connect(list, &TaskGrid::entered, this, &TfrmMain::gridDayEnter);
     connect(gridDay, &TaskGrid::currentRowChanged, this, &TfrmMain::DrawExtraMemo);
@@ -714,6 +704,81 @@ void TfrmMain::timerPoolAllTriggers(int handle, int) {
         Timer2Timer();
     else if (handle == hoverTrigger)
         tmPopupTimer();
+}
+
+// --- Alarms and the tray -------------------------------------------------------------------------------
+
+void TfrmMain::createAlarmsAndTray() {
+    pnlAlarm = new AlarmPanel(this);
+    connect(pnlAlarm, &AlarmPanel::clicked, this, &TfrmMain::pnlAlarmClick);
+
+    tray = new TrayController(this);
+    connect(tray, &TrayController::clicked, this, &TfrmMain::TrayIconClick);
+    connect(tray, &TrayController::doubleClicked, this, &TfrmMain::Showcalendar1Click);
+    connect(tray->showCalendarAction(), &QAction::triggered, this, &TfrmMain::Showcalendar1Click);
+    connect(tray->closeAction(), &QAction::triggered, this, &TfrmMain::Exit2Click);
+    connect(tray, &TrayController::putAway, this, &TfrmMain::TrayIconAppMinimize);
+
+    const std::pair<QAction *, void (TfrmMain::*)()> commands[] = {
+        {ToolButton15, &TfrmMain::ToolButton15Click},
+        {ToolButton14, &TfrmMain::ToolButton14Click},
+        {Hide1, &TfrmMain::Hide1Click}};
+    for (const auto &[action, handler] : commands) {
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, this, handler);
+    }
+}
+
+void TfrmMain::pnlAlarmClick() {
+    timerPool->setEnabled(flashTrigger, false);
+    pnlAlarm->hide();
+    alarmShowing = false;
+}
+
+void TfrmMain::tmPanelColorTimer() {
+    pnlAlarm->flipColor();
+}
+
+void TfrmMain::ToolButton15Click() {
+    TaskTable &day = gridDay->table();
+    const int row = gridDay->row();
+    if (day.cell(0, row).isEmpty())
+        return;
+    day.setCell(4, row, toggledAlarm(day.cell(4, row)));
+    writeToStore(dayNumber(selectedDate().date()));
+}
+
+void TfrmMain::TrayIconClick() {
+    tray->showApplication();
+}
+
+void TfrmMain::Showcalendar1Click() {
+    tray->showApplication();
+}
+
+void TfrmMain::TrayIconAppMinimize() {
+    saveTableReporting(gridStore, besideProgram(QStringLiteral("grid.grd")));
+    saveTableReporting(gridNonday->table(), besideProgram(QStringLiteral("gridNon.grd")));
+}
+
+void TfrmMain::ToolButton14Click() {
+    Hidecalendar1Click();
+}
+
+void TfrmMain::Hidecalendar1Click() {
+    tray->hideApplication();
+}
+
+void TfrmMain::Hide1Click() {
+    Hidecalendar1Click();
+}
+
+void TfrmMain::Exit2Click() {
+    alarmShowing = true;
+    SortGridStore();
+    saveTableReporting(gridNonday->table(), besideProgram(QStringLiteral("gridNon.grd")));
+    writeLayoutValues();
+    QCoreApplication::exit(0);
 }
 
 } // namespace corvane

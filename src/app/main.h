@@ -29,6 +29,8 @@ class DateNavigator;
 class ShadowLabel;
 class TaskGrid;
 class TimerPool;
+class AlarmPanel;
+class TrayController;
 
 // The main window: calendars, the day view with its notes memo, the non-date list, menus and tool bars.
 // Controls keep the names the commands know them by; commands tell their callers apart by sender().
@@ -54,7 +56,8 @@ public:
     ShadowLabel *EsLabel1;
     TaskGrid *gridNonday;
     QToolBar *ToolBar3;
-    QLabel *pnlAlarm;
+    AlarmPanel *pnlAlarm;
+    TrayController *tray;
     QMenu *PopupMenu1;
     QMenu *PopupMenu2;
 
@@ -215,6 +218,18 @@ public slots:
     void UpdateStatusClock();
     void timerPoolAllTriggers(int handle, int interval);
 
+    // Alarms and the tray.
+    void pnlAlarmClick();
+    void tmPanelColorTimer();
+    void ToolButton15Click();
+    void TrayIconClick();
+    void Showcalendar1Click();
+    void TrayIconAppMinimize();
+    void ToolButton14Click();
+    void Hidecalendar1Click();
+    void Hide1Click();
+    void Exit2Click();
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -222,6 +237,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void createAlarmsAndTray();
     void createActions();
     void connectTaskCommands();
     void createMenus();

@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include "app/main.h"
+#include "app/tray.h"
 #include "editing/complete.h"
 #include "output/print.h"
 #include "settings/settingsstore.h"
@@ -31,7 +32,7 @@ Program::~Program() {
 
 void Program::start() {
     if (m_autoStart)
-        m_main->showMinimized();
+        m_main->tray->startHidden();
     else
         m_main->show();
 }

@@ -11,6 +11,19 @@
 
 namespace corvane {
 
+namespace {
+
+// The windows the user sees as the program. Menus and tips close by themselves; the tray's own icon
+// window (which bypasses the window manager) must stay; a modal dialog stays too, as hiding it would
+// end it as if cancelled.
+bool isProgramWindow(const QWidget *window) {
+    const Qt::WindowType type = window->windowType();
+    return (type == Qt::Window || type == Qt::Dialog) &&
+           !window->windowFlags().testFlag(Qt::BypassWindowManagerHint) && !window->isModal();
+}
+
+} // namespace
+
 TrayController::TrayController(QWidget *mainWindow, Availability trayAvailable)
     : QObject(mainWindow), m_window(mainWindow), m_trayAvailable(std::move(trayAvailable)),
       m_icon(new QSystemTrayIcon(this)), m_menu(new QMenu(mainWindow)) {
@@ -33,6 +46,9 @@ TrayController::TrayController(QWidget *mainWindow, Availability trayAvailable)
 
     m_window->installEventFilter(this);
     m_icon->show();
+    // While the window is in the tray, closing a message box must not end the program; closing the
+    // main window does (see eventFilter).
+    QApplication::setQuitOnLastWindowClosed(false);
 }
 
 TrayController::~TrayController() = default;
@@ -94,9 +110,7 @@ bool TrayController::isAway() const {
 void TrayController::hideWindows() {
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget *window : windows) {
-        // A modal dialog stays: hiding it would end it as if cancelled.
-        if (window->isVisible() && window->windowType() != Qt::Popup && window->windowType() != Qt::ToolTip &&
-            !window->isModal()) {
+        if (window->isVisible() && isProgramWindow(window)) {
             m_hidden.append(window);
             window->hide();
         }
@@ -104,6 +118,13 @@ void TrayController::hideWindows() {
 }
 
 bool TrayController::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == m_window && event->type() == QEvent::Close) {
+        // Once the close has gone through, the window is gone from the screen.
+        QTimer::singleShot(0, this, [this] {
+            if (!m_window->isVisible())
+                QCoreApplication::quit();
+        });
+    }
     if (watched == m_window && event->type() == QEvent::WindowStateChange && m_window->isMinimized()) {
         const auto oldState = static_cast<QWindowStateChangeEvent *>(event)->oldState();
         if (!(oldState & Qt::WindowMinimized)) {

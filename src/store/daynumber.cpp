@@ -77,19 +77,59 @@ int dayOfKey(const QString &key) {
     return int(day);
 }
 
+namespace {
+
+// A key cut at its first period. It is plain when written as the program writes it: up to seven digits
+// without a leading zero, a period, digits. Plain keys compare by day without being read as numbers.
+struct KeyParts {
+    QStringView day;
+    QStringView sequence;
+    bool plain = true;
+};
+
+KeyParts splitKey(QStringView key) {
+    KeyParts parts;
+    qsizetype dot = -1;
+    for (qsizetype i = 0; i < key.size(); ++i) {
+        const char16_t c = key[i].unicode();
+        if (c == '.' && dot < 0)
+            dot = i;
+        else if (c < '0' || c > '9')
+            parts.plain = false;
+    }
+    parts.day = dot < 0 ? key : key.left(dot);
+    parts.sequence = dot < 0 ? QStringView() : key.mid(dot + 1);
+    const qsizetype digits = parts.day.size();
+    if (digits == 0 || digits > 7 || (digits > 1 && parts.day[0] == QLatin1Char('0')))
+        parts.plain = false;
+    return parts;
+}
+
+int sign(int value) {
+    return value < 0 ? -1 : value > 0 ? 1 : 0;
+}
+
+} // namespace
+
 int compareStoreKeys(const QString &a, const QString &b) {
-    const int dayA = dayOfKey(a);
-    const int dayB = dayOfKey(b);
-    if (dayA != dayB)
-        return dayA < dayB ? -1 : 1;
-    const qsizetype dotA = a.indexOf(QLatin1Char('.'));
-    const qsizetype dotB = b.indexOf(QLatin1Char('.'));
-    const QStringView seqA = dotA < 0 ? QStringView() : QStringView(a).mid(dotA + 1);
-    const QStringView seqB = dotB < 0 ? QStringView() : QStringView(b).mid(dotB + 1);
-    const int bySequence = seqA.compare(seqB, Qt::CaseSensitive);
+    const KeyParts x = splitKey(a);
+    const KeyParts y = splitKey(b);
+    if (x.plain && y.plain) {
+        if (x.day.size() != y.day.size())
+            return x.day.size() < y.day.size() ? -1 : 1;
+        const int byDay = x.day.compare(y.day);
+        if (byDay != 0)
+            return sign(byDay);
+    } else {
+        const int dayA = dayOfKey(a);
+        const int dayB = dayOfKey(b);
+        if (dayA != dayB)
+            return dayA < dayB ? -1 : 1;
+    }
+    const int bySequence = x.sequence.compare(y.sequence);
     if (bySequence != 0)
-        return bySequence;
-    return a.compare(b, Qt::CaseSensitive);
+        return sign(bySequence);
+    return sign(a.compare(b));
 }
 
 } // namespace corvane

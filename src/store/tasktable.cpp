@@ -7,6 +7,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <charconv>
 #include <limits>
 #include <numeric>
 
@@ -53,7 +54,9 @@ QString unescapeCell(QStringView text) {
 }
 
 void appendNumber(QString &out, int n) {
-    out += QString::number(n);
+    char digits[12];
+    const auto end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+    out += QLatin1String(digits, end - digits);
 }
 
 QString corruptMessage(const QString &fileName) {
@@ -201,9 +204,29 @@ int TaskTable::compareRows(int a, int b) const {
 void TaskTable::sort() {
     if (m_rows < 3 || m_sortColumn < 0 || m_sortColumn >= m_columns)
         return;
+    const auto less = [this](int a, int b) { return compareRows(a, b) < 0; };
+    // A natural merge sort: the store is sorted after every change, so it is nearly always in order with
+    // a few rows inserted at the top, and merging its ascending runs costs little more than one pass.
     QList<int> order(m_rows - 1);
     std::iota(order.begin(), order.end(), 1);
-    std::sort(order.begin(), order.end(), [this](int a, int b) { return compareRows(a, b) < 0; });
+    QList<qsizetype> runs{0};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        if (less(order[i], order[i - 1]))
+            runs.append(i);
+    if (runs.size() == 1)
+        return;
+    runs.append(order.size());
+    while (runs.size() > 2) {
+        QList<qsizetype> merged;
+        for (qsizetype k = 0; k + 1 < runs.size(); k += 2) {
+            merged.append(runs[k]);
+            if (k + 2 < runs.size())
+                std::inplace_merge(order.begin() + runs[k], order.begin() + runs[k + 1],
+                                   order.begin() + runs[k + 2], less);
+        }
+        merged.append(order.size());
+        runs = std::move(merged);
+    }
     QList<QString> cells(m_cells.size());
     for (int c = 0; c < m_columns; ++c)
         cells[c] = std::move(m_cells[c]);
@@ -307,7 +330,10 @@ bool TaskTable::fromGridBytes(const QByteArray &bytes, const QString &fileName, 
     }
 
     // Short texts (times, categories, Yes and No) repeat throughout a store: share one copy of each.
-    QHash<QStringView, QString> shared;
+    // A column whose texts turn out to be all different (the store keys) stops being looked up.
+    constexpr qsizetype shareLength = 12;
+    constexpr qsizetype distinctLimit = 4096;
+    QList<QHash<QStringView, QString>> shared(m_columns);
     while (pos < all.size()) {
         const QStringView line = nextLine();
         if (line.startsWith(QLatin1String("cw"))) {
@@ -330,12 +356,11 @@ bool TaskTable::fromGridBytes(const QByteArray &bytes, const QString &fileName, 
             continue;
         const QStringView cellText = line.mid(second + 1);
         QString &target = m_cells[index(column, row)];
-        if (cellText.size() <= 12) {
-            auto it = shared.find(cellText);
-            if (it == shared.end()) {
-                QString value = unescapeCell(cellText);
-                it = shared.insert(cellText, value);
-            }
+        QHash<QStringView, QString> &texts = shared[column];
+        if (cellText.size() <= shareLength && texts.size() < distinctLimit) {
+            auto it = texts.find(cellText);
+            if (it == texts.end())
+                it = texts.insert(cellText, unescapeCell(cellText));
             target = it.value();
         } else {
             target = unescapeCell(cellText);

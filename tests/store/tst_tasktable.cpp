@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QTest>
 
+#include <random>
+
 using namespace corvane;
 
 namespace {
@@ -51,6 +53,7 @@ private slots:
     void sortOrdersDataRowsOnly();
     void sortWithFewerThanTwoRowsChangesNothing();
     void storeKeysSortByDayThenSequence();
+    void sortOrdersAnyArrangement();
 };
 
 void TaskTableTest::nonDateExampleIsWrittenByteForByte() {
@@ -306,17 +309,44 @@ void TaskTableTest::sortWithFewerThanTwoRowsChangesNothing() {
 }
 
 void TaskTableTest::storeKeysSortByDayThenSequence() {
-    const QStringList keys{"36526.101", "10000.100",  "36526.1000", "garbage", "9999.101",
-                           "36526.100", "100000.100", "36525.999",  "9999.100"};
+    const QStringList keys{"36526.101", "10000.100",  "36526.1000", "garbage",  "9999.101",
+                           "36526.100", "100000.100", "36525.999",  "9999.100", "036526.102"};
     TaskTable store(6, int(keys.size()) + 1);
     for (int r = 1; r <= keys.size(); ++r)
         store.setRowCells(r, {keys[r - 1], "", "", "", "No", "No"});
     store.setColumnCompare(0, compareStoreKeys);
     store.sort();
-    QCOMPARE(column(store, 0), (QStringList{"garbage", "9999.100", "9999.101", "10000.100", "36525.999",
-                                            "36526.100", "36526.1000", "36526.101", "100000.100"}));
+    QCOMPARE(column(store, 0),
+             (QStringList{"garbage", "9999.100", "9999.101", "10000.100", "36525.999", "36526.100",
+                          "36526.1000", "36526.101", "036526.102", "100000.100"}));
     // Keys are written exactly as before.
     QVERIFY(store.toGridBytes().contains("0,7,36526.1000\r\n"));
+}
+
+void TaskTableTest::sortOrdersAnyArrangement() {
+    // Sorted, a few rows inserted at the top, reversed, and shuffled stores all end in order.
+    QStringList keys;
+    for (int i = 0; i < 300; ++i)
+        keys << storeKey(36500 + i / 7, 101 + i % 7);
+    QStringList reversed(keys.rbegin(), keys.rend());
+    QStringList shuffled = keys;
+    std::mt19937 random(1);
+    std::shuffle(shuffled.begin(), shuffled.end(), random);
+    QStringList topInserted = QStringList{"36520.100", "36499.100", "36600.100"} + keys;
+    for (const QStringList &input : {keys, topInserted, reversed, shuffled}) {
+        TaskTable store(2, int(input.size()) + 1);
+        for (int r = 1; r <= input.size(); ++r)
+            store.setRowCells(r, {input[r - 1], QString::number(r)});
+        store.setColumnCompare(0, compareStoreKeys);
+        store.sort();
+        QStringList expected = input;
+        std::sort(expected.begin(), expected.end(),
+                  [](const QString &a, const QString &b) { return compareStoreKeys(a, b) < 0; });
+        QCOMPARE(column(store, 0), expected);
+        // Each row moved whole.
+        for (int r = 1; r < store.rowCount(); ++r)
+            QCOMPARE(input[store.cell(1, r).toInt() - 1], store.cell(0, r));
+    }
 }
 
 QTEST_MAIN(TaskTableTest)
