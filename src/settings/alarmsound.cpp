@@ -1,5 +1,10 @@
 #include "settings/alarmsound.h"
 
+#include "store/programfolder.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
 namespace corvane {
 
 namespace {
@@ -21,6 +26,17 @@ AlarmSound &alarmSound() {
 
 void setAlarmSound(AlarmSound *sound) {
     installed = sound;
+}
+
+QString defaultAlarmFile() {
+    // The executable's own folder: the data folder may be elsewhere, the shipped file is not.
+    return joinPath(QCoreApplication::applicationDirPath(), QStringLiteral("alarm.wav"));
+}
+
+void playAlarmFile(const QString &fileName, bool loop) {
+    if (fileName.trimmed().isEmpty() || !QFileInfo(fileName).isFile())
+        return;
+    alarmSound().play(fileName, loop);
 }
 
 } // namespace corvane

@@ -18,4 +18,9 @@ AlarmSound &alarmSound();
 // Installs another sound (tests, program start); nullptr returns to silence. The caller keeps ownership.
 void setAlarmSound(AlarmSound *sound);
 
+// The wave file shipped beside the executable, the default alarm.
+QString defaultAlarmFile();
+// Plays `fileName` through the installed sound; a blank name or one naming no existing file stays silent.
+void playAlarmFile(const QString &fileName, bool loop);
+
 } // namespace corvane

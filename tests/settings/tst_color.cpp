@@ -1,0 +1,176 @@
+#include "settings/color.h"
+#include "settings/colorvalue.h"
+#include "settings/samplecalendar.h"
+#include "testsupport.h"
+#include "widgets/colorcombo.h"
+
+#include <QColorDialog>
+#include <QLabel>
+#include <QPalette>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableView>
+#include <QTest>
+
+using namespace corvane;
+using namespace corvane::test;
+
+class TestColor : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void valuesConvert_data();
+    void valuesConvert();
+    void systemColoursFollowThePalette();
+    void comboShowsAnyCurrentColour_data();
+    void comboShowsAnyCurrentColour();
+    void comboCustomUsesTheColourDialog();
+    void chooserLooksAsItShould();
+    void pickingRepaintsOnlyTheDaysOfTheMonth();
+
+private:
+    // How many day cells of the sample show `color` in their corner.
+    static int cellsIn(TfrmColor &dialog, const QColor &color);
+};
+
+void TestColor::initTestCase() {
+    QLocale::setDefault(QLocale::c());
+}
+
+void TestColor::valuesConvert_data() {
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QColor>("color");
+    QTest::newRow("aqua") << 0x00FFFF00 << QColor(0, 255, 255);
+    QTest::newRow("red") << 0x000000FF << QColor(255, 0, 0);
+    QTest::newRow("blue") << 0x00FF0000 << QColor(0, 0, 255);
+    QTest::newRow("mixed") << 0x00123456 << QColor(0x56, 0x34, 0x12);
+}
+
+void TestColor::valuesConvert() {
+    QFETCH(int, value);
+    QFETCH(QColor, color);
+    QCOMPARE(colorFromValue(value), color);
+    QCOMPARE(valueFromColor(color), value);
+    QVERIFY(!isSystemColor(value));
+}
+
+void TestColor::systemColoursFollowThePalette() {
+    QPalette palette;
+    palette.setColor(QPalette::Active, QPalette::Text, QColor(1, 2, 3));
+    palette.setColor(QPalette::Active, QPalette::Button, QColor(4, 5, 6));
+    const int windowText = systemColorValue(8);
+    QCOMPARE(windowText, int(0x80000008));
+    QVERIFY(isSystemColor(windowText));
+    QCOMPARE(colorFromValue(windowText, palette), QColor(1, 2, 3));
+    QCOMPARE(colorFromValue(systemColorValue(15), palette), QColor(4, 5, 6));
+    QCOMPARE(colorName(windowText), QStringLiteral("Window text"));
+    // An index beyond the known ones still gives a colour.
+    QVERIFY(colorFromValue(int(0x800000FF), palette).isValid());
+}
+
+void TestColor::comboShowsAnyCurrentColour_data() {
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("named") << 0x00FFFF00 << "Aqua";
+    QTest::newRow("other") << 0x00123456 << "#563412";
+    QTest::newRow("system") << int(0x8000000F) << "Button face";
+}
+
+void TestColor::comboShowsAnyCurrentColour() {
+    QFETCH(int, value);
+    QFETCH(QString, text);
+    ColorCombo combo;
+    const int rows = combo.count();
+    combo.setColorValue(value);
+    QCOMPARE(combo.colorValue(), value);
+    QCOMPARE(combo.currentText(), text);
+    combo.setColorValue(value); // again: no second row for it
+    combo.setColorValue(0x00000000);
+    combo.setColorValue(value);
+    QVERIFY(combo.count() <= rows + 1);
+    QCOMPARE(combo.itemText(combo.count() - 1), QStringLiteral("Custom…"));
+}
+
+void TestColor::comboCustomUsesTheColourDialog() {
+    ColorCombo combo;
+    combo.setColorValue(0x0000FF);
+    QSignalSpy changed(&combo, &ColorCombo::colorChanged);
+    ModalScript script;
+    script.then([](QDialog &shown) {
+        dynamic_cast<QColorDialog &>(shown).setCurrentColor(QColor(10, 20, 30));
+        return int(QDialog::Accepted);
+    });
+    script.then([](QDialog &) { return int(QDialog::Rejected); });
+
+    const int custom = combo.count() - 1;
+    combo.setCurrentIndex(custom);
+    emit combo.activated(custom);
+    QCOMPARE(combo.colorValue(), 0x1E140A);
+    QCOMPARE(changed.count(), 1);
+
+    combo.setCurrentIndex(combo.count() - 1);
+    emit combo.activated(combo.count() - 1);
+    QCOMPARE(combo.colorValue(), 0x1E140A);
+    QCOMPARE(combo.currentText(), QStringLiteral("#0a141e"));
+    QCOMPARE(changed.count(), 1);
+}
+
+int TestColor::cellsIn(TfrmColor &dialog, const QColor &color) {
+    auto *view = dialog.cal2->findChild<QTableView *>();
+    const QImage image = view->viewport()->grab().toImage();
+    int found = 0;
+    for (int row = 0; row < view->model()->rowCount(); ++row)
+        for (int column = 0; column < view->model()->columnCount(); ++column) {
+            const QRect cell = view->visualRect(view->model()->index(row, column));
+            if (QColor(image.pixel(cell.topLeft() + QPoint(2, 2))) == color)
+                ++found;
+        }
+    return found;
+}
+
+void TestColor::chooserLooksAsItShould() {
+    TfrmColor dialog;
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Set Color"));
+    QCOMPARE(dialog.cal2->yearShown(), 1998);
+    QCOMPARE(dialog.cal2->monthShown(), 11);
+    QCOMPARE(dialog.cal2->firstDayOfWeek(), Qt::Sunday);
+    QCOMPARE(dialog.cal2->horizontalHeaderFormat(), QCalendarWidget::SingleLetterDayNames);
+    QVERIFY(!dialog.cal2->isNavigationBarVisible());
+    QCOMPARE(dialog.lblMonth->text(), QStringLiteral("November 1998"));
+    QVERIFY(dialog.btOK->isDefault());
+    // The month cannot be left.
+    auto *view = dialog.cal2->findChild<QTableView *>();
+    for (int key : {Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_End, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down,
+                    Qt::Key_Down, Qt::Key_Down, Qt::Key_Down})
+        QTest::keyClick(view, Qt::Key(key));
+    QCOMPARE(dialog.cal2->monthShown(), 11);
+    QCOMPARE(dialog.cal2->yearShown(), 1998);
+}
+
+void TestColor::pickingRepaintsOnlyTheDaysOfTheMonth() {
+    TfrmColor dialog;
+    dialog.cbFG->setColorValue(0x000000);
+    dialog.cbBG->setColorValue(0x00FFFF00);
+    dialog.resize(320, 320);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(cellsIn(dialog, QColor(0, 255, 255)), 30);
+
+    const int lime = dialog.cbBG->findText(QStringLiteral("Lime"));
+    dialog.cbBG->setCurrentIndex(lime);
+    emit dialog.cbBG->activated(lime);
+    QCOMPARE(dialog.cbBG->colorValue(), 0x00FF00);
+    QCOMPARE(cellsIn(dialog, QColor(0, 255, 0)), 30);
+    QCOMPARE(cellsIn(dialog, QColor(0, 255, 255)), 0);
+    // October and December keep the calendar's own look, whatever was picked.
+    auto *view = dialog.cal2->findChild<QTableView *>();
+    const QImage image = view->viewport()->grab().toImage();
+    const QRect october25 = view->visualRect(view->model()->index(1, 0));
+    const QRect december1 = view->visualRect(view->model()->index(6, 2));
+    const QColor neighbour(image.pixel(october25.topLeft() + QPoint(2, 2)));
+    QCOMPARE(QColor(image.pixel(december1.topLeft() + QPoint(2, 2))), neighbour);
+    QVERIFY(neighbour != QColor(0, 255, 0));
+}
+
+QTEST_MAIN(TestColor)
+#include "tst_color.moc"
