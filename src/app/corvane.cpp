@@ -2,6 +2,7 @@
 #include "app/program.h"
 #include "app/singleinstance.h"
 #include "app/tray.h"
+#include "settings/qtalarmsound.h"
 #include "store/programfolder.h"
 
 #include <QApplication>
@@ -14,6 +15,8 @@ int main(int argc, char *argv[]) {
     corvane::SingleInstance instance(corvane::programFolder());
     if (!instance.claim())
         return 0;
+    corvane::QtAlarmSound sound;
+    corvane::setAlarmSound(&sound);
     corvane::Program program;
     QObject::connect(&instance, &corvane::SingleInstance::showRequested, &program.main(),
                      [&program] { program.main().tray->showApplication(); });

@@ -1,14 +1,14 @@
 #include "app/main.h"
 
-#include "alarms/alarmcheck.h"
-#include "alarms/alarmpanel.h"
 #include "alarms/timerpool.h"
 #include "app/about.h"
 #include "app/dayview.h"
 #include "app/layoutvalues.h"
-#include "app/tray.h"
 #include "app/updatereminder.h"
+#include "settings/colorvalue.h"
+#include "settings/options.h"
 #include "settings/settingsstore.h"
+#include "settings/shadowstyle.h"
 #include "store/clock.h"
 #include "store/dateformats.h"
 #include "store/daynumber.h"
@@ -21,6 +21,7 @@
 #include "widgets/taskgrid.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFile>
 #include <QHBoxLayout>
@@ -28,6 +29,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
@@ -604,7 +606,7 @@ void TfrmMain::UpdateLabels(QWidget *calendar) {
     if (!holiday.isEmpty())
         lblDate->setTextColor(QColor(255, 0, 0));
     else
-        lblDate->setTextColor(shadows ? QColor(0, 0, 255) : QColor(0, 0, 128));
+        lblDate->setTextColor(colorFromValue(shadowStyle(shadows).color));
 }
 
 void TfrmMain::DrawExtraMemo() {
@@ -655,6 +657,8 @@ bool TfrmMain::filterOn() const {
 }
 
 bool TfrmMain::strikeOutDone() const {
+    if (frmOptions)
+        return frmOptions->cbStrikeout->isChecked();
     return SettingsStore().readBool(QStringLiteral("Options"), QStringLiteral("StrikeOut"), true);
 }
 
@@ -667,16 +671,21 @@ void TfrmMain::ReadSettings() {
     defaultCategory = store.readText(options, QStringLiteral("Category"), QString());
     confirmDelete = store.readBool(options, QStringLiteral("Confirm"), true);
     ApplySettings(shadows);
+    timerPool->setEnabled(hoverTrigger, popupOn());
 }
 
 void TfrmMain::ApplySettings(bool shadowsOn) {
+    const ShadowStyle style = shadowStyle(shadowsOn);
     for (ShadowLabel *title : {lblDate, EsLabel1}) {
-        title->setShadowDepth(shadowsOn ? 4 : 1);
+        title->setShadowDepth(style.depth);
         if (title != lblDate || holidayName(selectedDate().date()).isEmpty())
-            title->setTextColor(shadowsOn ? QColor(0, 0, 255) : QColor(0, 0, 128));
+            title->setTextColor(colorFromValue(style.color));
     }
     ResizeGridDay();
     ResizeGridNonDay();
+    const bool sunday = !frmOptions || frmOptions->rbSun->isChecked();
+    for (MonthCalendar *calendar : calendars())
+        calendar->setFirstDayOfWeek(sunday ? Qt::Sunday : Qt::Monday);
 }
 
 void TfrmMain::updateFilterIndicator() {
@@ -704,81 +713,6 @@ void TfrmMain::timerPoolAllTriggers(int handle, int) {
         Timer2Timer();
     else if (handle == hoverTrigger)
         tmPopupTimer();
-}
-
-// --- Alarms and the tray -------------------------------------------------------------------------------
-
-void TfrmMain::createAlarmsAndTray() {
-    pnlAlarm = new AlarmPanel(this);
-    connect(pnlAlarm, &AlarmPanel::clicked, this, &TfrmMain::pnlAlarmClick);
-
-    tray = new TrayController(this);
-    connect(tray, &TrayController::clicked, this, &TfrmMain::TrayIconClick);
-    connect(tray, &TrayController::doubleClicked, this, &TfrmMain::Showcalendar1Click);
-    connect(tray->showCalendarAction(), &QAction::triggered, this, &TfrmMain::Showcalendar1Click);
-    connect(tray->closeAction(), &QAction::triggered, this, &TfrmMain::Exit2Click);
-    connect(tray, &TrayController::putAway, this, &TfrmMain::TrayIconAppMinimize);
-
-    const std::pair<QAction *, void (TfrmMain::*)()> commands[] = {
-        {ToolButton15, &TfrmMain::ToolButton15Click},
-        {ToolButton14, &TfrmMain::ToolButton14Click},
-        {Hide1, &TfrmMain::Hide1Click}};
-    for (const auto &[action, handler] : commands) {
-        action->setEnabled(true);
-        connect(action, &QAction::triggered, this, handler);
-    }
-}
-
-void TfrmMain::pnlAlarmClick() {
-    timerPool->setEnabled(flashTrigger, false);
-    pnlAlarm->hide();
-    alarmShowing = false;
-}
-
-void TfrmMain::tmPanelColorTimer() {
-    pnlAlarm->flipColor();
-}
-
-void TfrmMain::ToolButton15Click() {
-    TaskTable &day = gridDay->table();
-    const int row = gridDay->row();
-    if (day.cell(0, row).isEmpty())
-        return;
-    day.setCell(4, row, toggledAlarm(day.cell(4, row)));
-    writeToStore(dayNumber(selectedDate().date()));
-}
-
-void TfrmMain::TrayIconClick() {
-    tray->showApplication();
-}
-
-void TfrmMain::Showcalendar1Click() {
-    tray->showApplication();
-}
-
-void TfrmMain::TrayIconAppMinimize() {
-    saveTableReporting(gridStore, besideProgram(QStringLiteral("grid.grd")));
-    saveTableReporting(gridNonday->table(), besideProgram(QStringLiteral("gridNon.grd")));
-}
-
-void TfrmMain::ToolButton14Click() {
-    Hidecalendar1Click();
-}
-
-void TfrmMain::Hidecalendar1Click() {
-    tray->hideApplication();
-}
-
-void TfrmMain::Hide1Click() {
-    Hidecalendar1Click();
-}
-
-void TfrmMain::Exit2Click() {
-    alarmShowing = true;
-    SortGridStore();
-    saveTableReporting(gridNonday->table(), besideProgram(QStringLiteral("gridNon.grd")));
-    writeLayoutValues();
-    QCoreApplication::exit(0);
 }
 
 } // namespace corvane

@@ -29,6 +29,7 @@ class DateNavigator;
 class ShadowLabel;
 class TaskGrid;
 class TimerPool;
+class TfrmOptions;
 class AlarmPanel;
 class TrayController;
 
@@ -164,6 +165,14 @@ public:
     void ResizeGridDay();
     void ResizeGridNonDay();
 
+    // --- Options (mainoptions.cpp) ----------------------------------------------------------------------
+    // The options window once the program made it; until then the hooks answer the defaults.
+    TfrmOptions *frmOptions = nullptr;
+    void connectOptions(TfrmOptions *options);
+    void Options2Click();
+    void optionsStrikeOutChanged();
+    void applyGridFont(const QFont &font, int rowHeight);
+
     // --- Settings -------------------------------------------------------------------------------------
     void ReadSettings();
     void ApplySettings(bool shadowsOn);
@@ -218,7 +227,7 @@ public slots:
     void UpdateStatusClock();
     void timerPoolAllTriggers(int handle, int interval);
 
-    // Alarms and the tray.
+    // Alarms and the tray (mainalarms.cpp).
     void pnlAlarmClick();
     void tmPanelColorTimer();
     void ToolButton15Click();
@@ -237,7 +246,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    void createAlarmsAndTray();
+    void createAlarmsAndTray(); // mainalarms.cpp
     void createActions();
     void connectTaskCommands();
     void createMenus();

@@ -9,6 +9,9 @@
 #include "calendar/daycellpainter.h"
 #include "calendar/hoversummary.h"
 #include "calendar/navigation.h"
+#include "settings/colorpanel.h"
+#include "settings/colorvalue.h"
+#include "settings/options.h"
 #include "store/clock.h"
 #include "store/dateformats.h"
 #include "store/daynumber.h"
@@ -19,6 +22,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
@@ -157,14 +161,25 @@ bool TfrmMain::hidesSummary(QObject *watched) const {
 DayCellSource TfrmMain::calendarColours() const {
     DayCellSource source;
     source.palette.plain = {palette().color(QPalette::Button), palette().color(QPalette::WindowText)};
-    source.palette.done = {QColor(0, 255, 255), QColor(Qt::black)};
-    source.palette.notDone = {QColor(255, 0, 0), QColor(Qt::white)};
-    source.palette.holiday = {QColor(0, 255, 255), QColor(Qt::black)};
+    if (!frmOptions) {
+        source.palette.done = {QColor(0, 255, 255), QColor(Qt::black)};
+        source.palette.notDone = {QColor(255, 0, 0), QColor(Qt::white)};
+        source.palette.holiday = {QColor(0, 255, 255), QColor(Qt::black)};
+        return source;
+    }
+    const auto pair = [](const ColorPanel *panel) {
+        return ColorPair{colorFromValue(panel->backColor()), colorFromValue(panel->textColor())};
+    };
+    source.palette.done = pair(frmOptions->pnlDone);
+    source.palette.notDone = pair(frmOptions->pnlNotDone);
+    source.palette.holiday = pair(frmOptions->pnlHoliday);
+    source.options = {frmOptions->cbColorDone->isChecked(), frmOptions->cbColorNotDone->isChecked(),
+                      frmOptions->cbHoliday->isChecked()};
     return source;
 }
 
 bool TfrmMain::popupOn() const {
-    return true;
+    return !frmOptions || frmOptions->cbPopup->isChecked();
 }
 
 void TfrmMain::applyCalendarFont(const QFont &font) {

@@ -4,6 +4,7 @@
 #include "app/tray.h"
 #include "editing/complete.h"
 #include "output/print.h"
+#include "settings/options.h"
 #include "settings/settingsstore.h"
 
 namespace corvane {
@@ -17,6 +18,10 @@ Program::Program()
     : m_autoStart(SettingsStore().readBool(QStringLiteral("Options"), QStringLiteral("AutoStart"), false)) {
     m_main = std::make_unique<TfrmMain>();
     forms().frmMain = m_main.get();
+    m_options = std::make_unique<TfrmOptions>(m_main.get());
+    forms().frmOptions = m_options.get();
+    m_main->connectOptions(m_options.get());
+    m_options->FormCreate();
     m_complete = std::make_unique<TfrmComplete>(m_main->lblDate, m_main.get());
     forms().frmComplete = m_complete.get();
     m_print = std::make_unique<TfrmPrint>(m_main.get());
@@ -26,6 +31,7 @@ Program::Program()
 Program::~Program() {
     m_print.reset();
     m_complete.reset();
+    m_options.reset();
     m_main.reset();
     forms() = Forms();
 }

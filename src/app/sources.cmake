@@ -9,8 +9,10 @@ target_sources(corvane_core PRIVATE
 target_sources(corvane_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/about.cpp
   ${CMAKE_CURRENT_LIST_DIR}/main.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/mainalarms.cpp
   ${CMAKE_CURRENT_LIST_DIR}/maincalendars.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mainlayout.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/mainoptions.cpp
   ${CMAKE_CURRENT_LIST_DIR}/maintasks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/program.cpp
   ${CMAKE_CURRENT_LIST_DIR}/singleinstance.cpp

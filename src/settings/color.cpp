@@ -1,20 +1,18 @@
 #include "settings/color.h"
 
-#include "settings/samplecalendar.h"
+#include "calendar/monthcalendar.h"
 #include "widgets/colorcombo.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QLocale>
+#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace corvane {
 
 TfrmColor::TfrmColor(QWidget *parent)
-    : QDialog(parent), cbFG(new ColorCombo(this)), cbBG(new ColorCombo(this)),
-      cal2(new SampleCalendar(1998, 11, this)), lblMonth(new QLabel(this)),
+    : QDialog(parent), cbFG(new ColorCombo(this)), cbBG(new ColorCombo(this)), cal2(new MonthCalendar(this)),
       btOK(new QPushButton(QStringLiteral("OK"), this)),
       btCancel(new QPushButton(QStringLiteral("Cancel"), this)) {
     setWindowTitle(QStringLiteral("Set Color"));
@@ -24,12 +22,13 @@ TfrmColor::TfrmColor(QWidget *parent)
     colors->addRow(QStringLiteral("ForeGround"), cbFG);
     colors->addRow(QStringLiteral("BackGround"), cbBG);
 
-    lblMonth->setText(QLocale().standaloneMonthName(11) + QStringLiteral(" 1998"));
-    lblMonth->setAlignment(Qt::AlignCenter);
-    QFont bold = lblMonth->font();
-    bold.setBold(true);
-    lblMonth->setFont(bold);
-    cal2->setMinimumSize(230, 160);
+    // A fixed sample month: nothing on it reacts to the mouse.
+    cal2->setDate(QDate(1998, 11, 1));
+    cal2->setFirstDayOfWeek(Qt::Sunday);
+    cal2->setOneLetterWeekdays(true);
+    cal2->setAttribute(Qt::WA_TransparentForMouseEvents);
+    cal2->setFocusPolicy(Qt::NoFocus);
+    cal2->setMinimumSize(230, 170);
 
     btOK->setDefault(true);
     auto *buttons = new QHBoxLayout;
@@ -39,19 +38,26 @@ TfrmColor::TfrmColor(QWidget *parent)
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(colors);
-    layout->addWidget(lblMonth);
     layout->addWidget(cal2, 1);
     layout->addLayout(buttons);
 
     connect(cbFG, &ColorCombo::colorChanged, this, &TfrmColor::cbFG2Click);
     connect(cbBG, &ColorCombo::colorChanged, this, &TfrmColor::cbFG2Click);
+    connect(cal2, &MonthCalendar::drawCell, this, &TfrmColor::cal2DrawCell);
     connect(btOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(btCancel, &QPushButton::clicked, this, &QDialog::reject);
-    cbFG2Click();
 }
 
 void TfrmColor::cbFG2Click() {
-    cal2->setDayColors(cbFG->color(), cbBG->color());
+    cal2->update();
+}
+
+void TfrmColor::cal2DrawCell(QPainter *painter, const CalendarCell &cell, bool *useDefaultDrawing) {
+    if (cell.inCurrentMonth) {
+        painter->setBrush(cbBG->color());
+        painter->setPen(cbFG->color());
+    }
+    *useDefaultDrawing = true;
 }
 
 } // namespace corvane

@@ -2,13 +2,14 @@
 
 #include <QDialog>
 
-class QLabel;
+class QPainter;
 class QPushButton;
 
 namespace corvane {
 
 class ColorCombo;
-class SampleCalendar;
+class MonthCalendar;
+struct CalendarCell;
 
 // Picks a text colour and a background colour for one kind of calendar day, shown on a sample month.
 // The caller sets the caption, presets cbFG and cbBG, runs the dialog and reads them back after OK.
@@ -19,14 +20,15 @@ public:
 
     ColorCombo *cbFG;
     ColorCombo *cbBG;
-    SampleCalendar *cal2;
-    QLabel *lblMonth;
+    MonthCalendar *cal2;
     QPushButton *btOK;
     QPushButton *btCancel;
 
 public slots:
     // Repaints the sample in the colours of the two drop-downs.
     void cbFG2Click();
+    // Days of the sample month in the chosen colours; the neighbouring months' days as they are.
+    void cal2DrawCell(QPainter *painter, const corvane::CalendarCell &cell, bool *useDefaultDrawing);
 };
 
 } // namespace corvane

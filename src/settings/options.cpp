@@ -11,6 +11,7 @@
 #include "widgets/colorcombo.h"
 #include "widgets/modal.h"
 #include "widgets/prompter.h"
+#include "widgets/shadowlabel.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -50,7 +51,7 @@ QCheckBox *checkBox(const QString &caption, QWidget *parent) {
 } // namespace
 
 TfrmOptions::TfrmOptions(QWidget *parent)
-    : QDialog(parent), lblTitle(new QLabel(QStringLiteral("Program Options"), this)),
+    : QDialog(parent), lblTitle(new ShadowLabel(QStringLiteral("Program Options"), this)),
       lblBottom(new QLabel(QStringLiteral("Corvane"), this)), pageControl(new QTabWidget(this)),
       btOK(new QPushButton(QStringLiteral("OK"), this)),
       btCancel(new QPushButton(QStringLiteral("Cancel"), this)) {
@@ -403,9 +404,8 @@ void TfrmOptions::chooseFont(QPushButton *button) {
 
 void TfrmOptions::applyTitleStyle() {
     const ShadowStyle style = shadowStyle(cbShadow->isChecked());
-    QPalette colors = lblTitle->palette();
-    colors.setColor(QPalette::WindowText, colorFromValue(style.color));
-    lblTitle->setPalette(colors);
+    lblTitle->setShadowDepth(style.depth);
+    lblTitle->setTextColor(colorFromValue(style.color));
 }
 
 void TfrmOptions::announceFilterColors() {

@@ -13,6 +13,7 @@ class QTabWidget;
 namespace corvane {
 
 class ColorPanel;
+class ShadowLabel;
 
 // The program options. Created once and kept for the whole run: its controls are the live settings that
 // the rest of the program reads. Only OK writes them to the store; Cancel leaves the controls as changed.
@@ -32,7 +33,7 @@ public:
     // Starts (true) or stops (false) the alarm sound; a blank or missing file plays nothing.
     void playAlarmSound(bool on);
 
-    QLabel *lblTitle;
+    ShadowLabel *lblTitle;
     QLabel *lblBottom;
     QTabWidget *pageControl;
     QPushButton *btOK;

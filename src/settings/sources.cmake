@@ -13,5 +13,4 @@ target_sources(corvane_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/colorpanel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/options.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qtalarmsound.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/samplecalendar.cpp
 )

@@ -1,6 +1,6 @@
+#include "calendar/monthcalendar.h"
 #include "settings/color.h"
 #include "settings/colorvalue.h"
-#include "settings/samplecalendar.h"
 #include "testsupport.h"
 #include "widgets/colorcombo.h"
 
@@ -9,7 +9,6 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTableView>
 #include <QTest>
 
 using namespace corvane;
@@ -116,35 +115,28 @@ void TestColor::comboCustomUsesTheColourDialog() {
 }
 
 int TestColor::cellsIn(TfrmColor &dialog, const QColor &color) {
-    auto *view = dialog.cal2->findChild<QTableView *>();
-    const QImage image = view->viewport()->grab().toImage();
+    const QImage image = dialog.cal2->grab().toImage();
     int found = 0;
-    for (int row = 0; row < view->model()->rowCount(); ++row)
-        for (int column = 0; column < view->model()->columnCount(); ++column) {
-            const QRect cell = view->visualRect(view->model()->index(row, column));
-            if (QColor(image.pixel(cell.topLeft() + QPoint(2, 2))) == color)
-                ++found;
-        }
+    for (int cell = 1; cell <= 42; ++cell)
+        if (QColor(image.pixel(dialog.cal2->cellRect(cell).topLeft() + QPoint(2, 2))) == color)
+            ++found;
     return found;
 }
 
 void TestColor::chooserLooksAsItShould() {
     TfrmColor dialog;
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Set Color"));
-    QCOMPARE(dialog.cal2->yearShown(), 1998);
-    QCOMPARE(dialog.cal2->monthShown(), 11);
+    QCOMPARE(dialog.cal2->date(), QDate(1998, 11, 1));
     QCOMPARE(dialog.cal2->firstDayOfWeek(), Qt::Sunday);
-    QCOMPARE(dialog.cal2->horizontalHeaderFormat(), QCalendarWidget::SingleLetterDayNames);
-    QVERIFY(!dialog.cal2->isNavigationBarVisible());
-    QCOMPARE(dialog.lblMonth->text(), QStringLiteral("November 1998"));
+    QVERIFY(dialog.cal2->oneLetterWeekdays());
+    QVERIFY(dialog.cal2->showLabels());
     QVERIFY(dialog.btOK->isDefault());
-    // The month cannot be left.
-    auto *view = dialog.cal2->findChild<QTableView *>();
-    for (int key : {Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_End, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down,
-                    Qt::Key_Down, Qt::Key_Down, Qt::Key_Down})
-        QTest::keyClick(view, Qt::Key(key));
-    QCOMPARE(dialog.cal2->monthShown(), 11);
-    QCOMPARE(dialog.cal2->yearShown(), 1998);
+    // The month cannot be left: a click on a day of December changes nothing.
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTest::mouseClick(&dialog, Qt::LeftButton, {},
+                      dialog.cal2->mapTo(&dialog, dialog.cal2->cellRect(42).center()));
+    QCOMPARE(dialog.cal2->date(), QDate(1998, 11, 1));
 }
 
 void TestColor::pickingRepaintsOnlyTheDaysOfTheMonth() {
@@ -162,14 +154,13 @@ void TestColor::pickingRepaintsOnlyTheDaysOfTheMonth() {
     QCOMPARE(dialog.cbBG->colorValue(), 0x00FF00);
     QCOMPARE(cellsIn(dialog, QColor(0, 255, 0)), 30);
     QCOMPARE(cellsIn(dialog, QColor(0, 255, 255)), 0);
-    // October and December keep the calendar's own look, whatever was picked.
-    auto *view = dialog.cal2->findChild<QTableView *>();
-    const QImage image = view->viewport()->grab().toImage();
-    const QRect october25 = view->visualRect(view->model()->index(1, 0));
-    const QRect december1 = view->visualRect(view->model()->index(6, 2));
-    const QColor neighbour(image.pixel(october25.topLeft() + QPoint(2, 2)));
-    QCOMPARE(QColor(image.pixel(december1.topLeft() + QPoint(2, 2))), neighbour);
-    QVERIFY(neighbour != QColor(0, 255, 0));
+    // December keeps the calendar's own look, whatever was picked.
+    const QImage image = dialog.cal2->grab().toImage();
+    const QColor december1(image.pixel(dialog.cal2->cellRect(31).topLeft() + QPoint(2, 2)));
+    const QColor december12(image.pixel(dialog.cal2->cellRect(42).topLeft() + QPoint(2, 2)));
+    QCOMPARE(dialog.cal2->dateOfCell(31), QDate(1998, 12, 1));
+    QCOMPARE(december12, december1);
+    QVERIFY(december1 != QColor(0, 255, 0));
 }
 
 QTEST_MAIN(TestColor)

@@ -5,6 +5,7 @@
 #include "settings/settingsstore.h"
 #include "testsupport.h"
 #include "widgets/colorcombo.h"
+#include "widgets/shadowlabel.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -117,7 +118,8 @@ void TestOptions::firstRunShowsTheDefaults() {
     }
     QCOMPARE(dialog.btTest->text(), QStringLiteral("&Test"));
     // Shadows on: the title is blue.
-    QCOMPARE(dialog.lblTitle->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    QCOMPARE(dialog.lblTitle->textColor(), QColor(0, 0, 255));
+    QCOMPARE(dialog.lblTitle->shadowDepth(), 4);
 }
 
 void TestOptions::rowHeightReadsHexAndFallsBack_data() {
@@ -261,7 +263,8 @@ void TestOptions::loadingAnnouncesFontsAndColoursButNoPreview() {
 
     QCOMPARE(preview.count(), 0);
     QVERIFY(!dialog.cbShadow->isChecked());
-    QCOMPARE(dialog.lblTitle->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+    QCOMPARE(dialog.lblTitle->textColor(), QColor(0, 0, 128));
+    QCOMPARE(dialog.lblTitle->shadowDepth(), 1);
     QCOMPARE(calendarFont.count(), 1);
     QCOMPARE(calendarFont.first().at(0).value<QFont>().pointSize(), 14);
     QCOMPARE(filterColors.count(), 1);
@@ -278,7 +281,8 @@ void TestOptions::shadowClickPreviewsAndStrikeOutOnlyWhileShown() {
     dialog.cbShadow->click();
     QCOMPARE(preview.count(), 1);
     QCOMPARE(preview.first().at(0).toBool(), false);
-    QCOMPARE(dialog.lblTitle->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+    QCOMPARE(dialog.lblTitle->textColor(), QColor(0, 0, 128));
+    QCOMPARE(dialog.lblTitle->shadowDepth(), 1);
 
     dialog.cbStrikeout->click();
     QCOMPARE(strikeOut.count(), 0);

@@ -1,0 +1,91 @@
+// The main window's side of the alarms and the tray: the alarm panel, the alarm toggle, hiding and showing.
+#include "app/main.h"
+
+#include "alarms/alarmcheck.h"
+#include "alarms/alarmpanel.h"
+#include "alarms/timerpool.h"
+#include "app/tray.h"
+#include "store/daynumber.h"
+#include "store/programfolder.h"
+#include "widgets/prompter.h"
+#include "widgets/taskgrid.h"
+
+#include <QAction>
+#include <QCoreApplication>
+
+namespace corvane {
+
+void TfrmMain::createAlarmsAndTray() {
+    pnlAlarm = new AlarmPanel(this);
+    connect(pnlAlarm, &AlarmPanel::clicked, this, &TfrmMain::pnlAlarmClick);
+
+    tray = new TrayController(this);
+    connect(tray, &TrayController::clicked, this, &TfrmMain::TrayIconClick);
+    connect(tray, &TrayController::doubleClicked, this, &TfrmMain::Showcalendar1Click);
+    connect(tray->showCalendarAction(), &QAction::triggered, this, &TfrmMain::Showcalendar1Click);
+    connect(tray->closeAction(), &QAction::triggered, this, &TfrmMain::Exit2Click);
+    connect(tray, &TrayController::putAway, this, &TfrmMain::TrayIconAppMinimize);
+
+    const std::pair<QAction *, void (TfrmMain::*)()> commands[] = {
+        {ToolButton15, &TfrmMain::ToolButton15Click},
+        {ToolButton14, &TfrmMain::ToolButton14Click},
+        {Hide1, &TfrmMain::Hide1Click}};
+    for (const auto &[action, handler] : commands) {
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, this, handler);
+    }
+}
+
+void TfrmMain::pnlAlarmClick() {
+    timerPool->setEnabled(flashTrigger, false);
+    pnlAlarm->hide();
+    alarmShowing = false;
+}
+
+void TfrmMain::tmPanelColorTimer() {
+    pnlAlarm->flipColor();
+}
+
+void TfrmMain::ToolButton15Click() {
+    TaskTable &day = gridDay->table();
+    const int row = gridDay->row();
+    if (day.cell(0, row).isEmpty())
+        return;
+    day.setCell(4, row, toggledAlarm(day.cell(4, row)));
+    writeToStore(dayNumber(selectedDate().date()));
+}
+
+void TfrmMain::TrayIconClick() {
+    tray->showApplication();
+}
+
+void TfrmMain::Showcalendar1Click() {
+    tray->showApplication();
+}
+
+void TfrmMain::TrayIconAppMinimize() {
+    saveTableReporting(gridStore, besideProgram(QStringLiteral("grid.grd")));
+    saveTableReporting(gridNonday->table(), besideProgram(QStringLiteral("gridNon.grd")));
+}
+
+void TfrmMain::ToolButton14Click() {
+    Hidecalendar1Click();
+}
+
+void TfrmMain::Hidecalendar1Click() {
+    tray->hideApplication();
+}
+
+void TfrmMain::Hide1Click() {
+    Hidecalendar1Click();
+}
+
+void TfrmMain::Exit2Click() {
+    alarmShowing = true;
+    SortGridStore();
+    saveTableReporting(gridNonday->table(), besideProgram(QStringLiteral("gridNon.grd")));
+    writeLayoutValues();
+    QCoreApplication::exit(0);
+}
+
+} // namespace corvane
