@@ -12,8 +12,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>

@@ -1,5 +1,6 @@
 #include "app/main.h"
 #include "app/program.h"
+#include "calendar/monthcalendar.h"
 #include "calendar/resch.h"
 #include "editing/complete.h"
 #include "editing/completedhistory.h"
@@ -69,8 +70,10 @@ private slots:
 
     void addToAnEmptyDayFillsItsEmptyRow();
     void addToAFullDayAppendsAndSorts();
+    void pastDayTitleIsRed();
     void blankNotesAreRefused();
     void completeMarksTheRowAndRecordsIt();
+    void completingWhileAddingANondayTask();
     void editOfADoneTaskOffersNoCompletion();
     void rescheduleMovesTheTaskToTheTopOfAnotherDay();
     void deleteAsksFirstWhenConfirmIsOn_data();
@@ -147,6 +150,24 @@ void EditingFlowTest::addToAFullDayAppendsAndSorts() {
     QCOMPARE(main->lblDate->text(), QString("2 tasks Wed 3/15/2000  Today"));
 }
 
+void EditingFlowTest::pastDayTitleIsRed() {
+    const QDate past = today.addDays(-3);
+    main->currentCalendar->setDate(past);
+    QString title;
+    QColor colour;
+    modal->then([&](QDialog &dialog) {
+        title = editorOf(dialog).lblTitle->text();
+        colour = editorOf(dialog).lblTitle->textColor();
+        return int(QDialog::Rejected);
+    });
+    main->btAddClick(main->tbAdd1);
+    QCOMPARE(title, QString("PAST Sun 3/12/2000 3 days ago"));
+    QCOMPARE(colour, QColor(Qt::red));
+    // Cancel leaves the day as it was.
+    QVERIFY(main->gridDay->table().rowIsEmpty(1));
+    QCOMPARE(main->gridStore.rowCount(), 1);
+}
+
 void EditingFlowTest::blankNotesAreRefused() {
     modal->then([this](QDialog &dialog) {
         TfrmEdit &editor = editorOf(dialog);
@@ -189,6 +210,28 @@ void EditingFlowTest::completeMarksTheRowAndRecordsIt() {
 
     main->Markascompleted1Click(main->tbDone1);
     QCOMPARE(prompts->errors, QStringList{"Task already marked as complete"});
+}
+
+void EditingFlowTest::completingWhileAddingANondayTask() {
+    modal->then([](QDialog &dialog) {
+        TfrmEdit &editor = editorOf(dialog);
+        typeNotes(editor, "Sort the photos");
+        if (editor.dtTime->isVisible() || editor.cbAlarm->isVisible() || editor.btRepeat->isVisible() ||
+            editor.lblTitle->text() != "Non Date Oriented Task")
+            return int(QDialog::Rejected);
+        editor.btComplete->click();
+        editor.btCancel2->click();
+        if (!editor.pnlMain->isVisible() || !editor.btOK->isEnabled() || editor.btOK2->isEnabled())
+            return int(QDialog::Rejected);
+        editor.btComplete->click();
+        editor.btOK2->click();
+        return editor.result();
+    });
+    main->btAddClick(main->tbAdd2);
+    QCOMPARE(main->gridNonday->table().rowCells(1), (QStringList{"", "Sort the photos", "Yes"}));
+    const TaskTable &history = forms().frmComplete->history();
+    QCOMPARE(history.cell(CompOrigin, 1), QString("Non-date task"));
+    QCOMPARE(history.cell(CompTime, 1), QString("10:30 AM"));
 }
 
 void EditingFlowTest::editOfADoneTaskOffersNoCompletion() {
