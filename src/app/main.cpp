@@ -4,7 +4,11 @@
 #include "app/about.h"
 #include "app/dayview.h"
 #include "app/layoutvalues.h"
+#include "app/program.h"
+#include "app/tray.h"
 #include "app/updatereminder.h"
+#include "filters/filter.h"
+#include "holidays/holidayrules.h"
 #include "settings/colorvalue.h"
 #include "settings/options.h"
 #include "settings/settingsstore.h"
@@ -256,9 +260,11 @@ void TfrmMain::createActions() {
     for (QAction *action : findChildren<QAction *>(Qt::FindDirectChildrenOnly))
         action->setEnabled(false);
 
-    for (QAction *action : {Exit1, About1, tbAbout})
+    for (QAction *action : {Exit1, About1, tbAbout, btFilter, Filters1})
         action->setEnabled(true);
     connect(Exit1, &QAction::triggered, this, &TfrmMain::Exit1Click);
+    connect(btFilter, &QAction::triggered, this, &TfrmMain::btFilterClick);
+    connect(Filters1, &QAction::triggered, this, &TfrmMain::btFilterClick);
     connect(About1, &QAction::triggered, this, &TfrmMain::About1Click);
     connect(tbAbout, &QAction::triggered, this, &TfrmMain::About1Click);
 }
@@ -502,6 +508,9 @@ void TfrmMain::showEvent(QShowEvent *event) {
 
 void TfrmMain::FormShow() {
     fix2000();
+    QString reason;
+    if (!loadHolidays(gridHoliday, besideProgram(QStringLiteral("holiday.grd")), &reason))
+        prompter().error(reason);
     showTodayOnCalendars();
     readFromStore(dayNumber(selectedDate().date()));
     UpdateLabels(currentCalendar);
@@ -544,6 +553,18 @@ void TfrmMain::Exit1Click() {
 void TfrmMain::About1Click() {
     TfrmAbout about(this);
     runModal(about);
+}
+
+// The filter applies at once however its window closes; only OK refreshes the views.
+void TfrmMain::btFilterClick() {
+    TfrmFilter *filter = forms().frmFilter;
+    if (!filter)
+        return;
+    if (runModal(*filter) == QDialog::Accepted) {
+        ColorAllCalendars(true);
+        cal1DateChange();
+    }
+    updateFilterIndicator();
 }
 
 bool TfrmMain::eventFilter(QObject *watched, QEvent *event) {
@@ -648,12 +669,12 @@ void TfrmMain::gridDayEnter() {
 
 // --- Hooks ----------------------------------------------------------------------------------------------
 
-QString TfrmMain::holidayName(const QDate &) const {
-    return QString();
+QString TfrmMain::holidayName(const QDate &date) const {
+    return m_holidays.name(date);
 }
 
 bool TfrmMain::filterOn() const {
-    return false;
+    return forms().frmFilter && forms().frmFilter->isOn();
 }
 
 bool TfrmMain::strikeOutDone() const {
@@ -680,6 +701,10 @@ void TfrmMain::ApplySettings(bool shadowsOn) {
         title->setShadowDepth(style.depth);
         if (title != lblDate || holidayName(selectedDate().date()).isEmpty())
             title->setTextColor(colorFromValue(style.color));
+    }
+    if (TfrmFilter *filter = forms().frmFilter) {
+        filter->lblTitle->setShadowDepth(style.depth);
+        filter->lblTitle->setTextColor(colorFromValue(style.color));
     }
     ResizeGridDay();
     ResizeGridNonDay();

@@ -5,6 +5,7 @@
 #include "calendar/layoutmath.h"
 #include "calendar/monthcalendar.h"
 #include "calendar/navigation.h"
+#include "holidays/holidaylookup.h"
 #include "store/routines.h"
 #include "store/tasktable.h"
 
@@ -222,6 +223,7 @@ public slots:
     void DaytoNonDayEvents1Click();
     void DailyEventsNotes1Click();
     void Exit1Click();
+    void btFilterClick();
     void About1Click();
     void gridDayEnter();
     void UpdateStatusClock();
@@ -277,6 +279,8 @@ private:
     bool hidesSummary(QObject *watched) const;
     void pointAtSplitter(QSplitter *splitter);
 
+    // Declared after gridHoliday, which it watches.
+    HolidayLookup m_holidays{gridHoliday};
     QLabel *m_statusText;
     bool m_shown = false;
     bool m_closed = false;

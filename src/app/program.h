@@ -5,6 +5,7 @@
 namespace corvane {
 
 class TfrmComplete;
+class TfrmFilter;
 class TfrmMain;
 class TfrmOptions;
 class TfrmPrint;
@@ -12,6 +13,7 @@ class TfrmPrint;
 // The windows that live from start to end, created in this order by Program. Other windows find them here.
 struct Forms {
     TfrmMain *frmMain = nullptr;
+    TfrmFilter *frmFilter = nullptr;
     TfrmOptions *frmOptions = nullptr;
     TfrmComplete *frmComplete = nullptr;
     TfrmPrint *frmPrint = nullptr;
@@ -34,6 +36,7 @@ public:
 private:
     bool m_autoStart;
     std::unique_ptr<TfrmMain> m_main;
+    std::unique_ptr<TfrmFilter> m_filter;
     std::unique_ptr<TfrmOptions> m_options;
     std::unique_ptr<TfrmComplete> m_complete;
     std::unique_ptr<TfrmPrint> m_print;
