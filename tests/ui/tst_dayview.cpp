@@ -10,8 +10,8 @@
 #include "widgets/taskgrid.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFont>
 #include <QHeaderView>
 #include <QLabel>
