@@ -413,7 +413,6 @@ void TfrmMain::createPanes() {
     memWhat->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memWhat->setBackgroundVisible(false);
     memWhat->hide();
-    memWhat->installEventFilter(this);
     memoColumn->addWidget(memWhat);
 
     auto *pnlNonday = new QWidget(split2);
@@ -732,12 +731,16 @@ void TfrmMain::UpdateStatusClock() {
 }
 
 void TfrmMain::timerPoolAllTriggers(int handle, int) {
-    if (handle == clockTrigger)
-        UpdateStatusClock();
+    if (handle == alarmTrigger)
+        Timer1Timer();
+    else if (handle == flashTrigger)
+        tmPanelColorTimer();
     else if (handle == layoutTrigger)
         Timer2Timer();
     else if (handle == hoverTrigger)
         tmPopupTimer();
+    else if (handle == clockTrigger)
+        UpdateStatusClock();
 }
 
 } // namespace corvane

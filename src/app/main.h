@@ -230,6 +230,7 @@ public slots:
     void timerPoolAllTriggers(int handle, int interval);
 
     // Alarms and the tray (mainalarms.cpp).
+    void Timer1Timer();
     void pnlAlarmClick();
     void tmPanelColorTimer();
     void ToolButton15Click();

@@ -5,15 +5,28 @@
 #include "alarms/alarmpanel.h"
 #include "alarms/timerpool.h"
 #include "app/tray.h"
+#include "settings/options.h"
 #include "store/daynumber.h"
 #include "store/programfolder.h"
 #include "widgets/prompter.h"
 #include "widgets/taskgrid.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCoreApplication>
+#include <QSpinBox>
 
 namespace corvane {
+
+namespace {
+
+// The options window plays the sound; a main window without one (made alone) stays silent.
+void playAlarmSound(TfrmOptions *options, bool on) {
+    if (options)
+        options->playAlarmSound(on);
+}
+
+} // namespace
 
 void TfrmMain::createAlarmsAndTray() {
     pnlAlarm = new AlarmPanel(this);
@@ -36,9 +49,28 @@ void TfrmMain::createAlarmsAndTray() {
     }
 }
 
+void TfrmMain::Timer1Timer() {
+    if (alarmShowing || !frmOptions)
+        return;
+    QString what, time;
+    if (!isThereAnAlarmReady(gridStore, frmOptions->cbAlarm->isChecked(), frmOptions->edMin->value(),
+                             rowFilter, what, time))
+        return;
+    alarmShowing = true;
+    const QString caption = alarmCaption(what, time);
+    tray->showForAlarm(caption);
+    timerPool->setEnabled(flashTrigger, true);
+    playAlarmSound(frmOptions, true);
+    pnlAlarm->showAlarm(caption);
+    QCoreApplication::processEvents();
+    raise();
+    activateWindow();
+}
+
 void TfrmMain::pnlAlarmClick() {
     timerPool->setEnabled(flashTrigger, false);
     pnlAlarm->hide();
+    playAlarmSound(frmOptions, false);
     alarmShowing = false;
 }
 
@@ -77,11 +109,13 @@ void TfrmMain::Hidecalendar1Click() {
 }
 
 void TfrmMain::Hide1Click() {
+    playAlarmSound(frmOptions, false);
     Hidecalendar1Click();
 }
 
 void TfrmMain::Exit2Click() {
     alarmShowing = true;
+    playAlarmSound(frmOptions, false);
     SortGridStore();
     saveTableReporting(gridNonday->table(), besideProgram(QStringLiteral("gridNon.grd")));
     writeLayoutValues();

@@ -3,6 +3,7 @@
 #include "app/main.h"
 #include "app/program.h"
 #include "app/tray.h"
+#include "settings/options.h"
 #include "store/clock.h"
 #include "store/daynumber.h"
 #include "store/programfolder.h"
@@ -11,9 +12,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QTest>
 
 using namespace corvane;
@@ -31,6 +35,25 @@ void putTasks(TfrmMain &main, const QList<QStringList> &tasks) {
     }
     main.readFromStore(dayNumber(today));
 }
+
+// A running program at a fixed moment of today, with an alarm file and a recording sound.
+struct Running {
+    explicit Running(const QTime &time) {
+        setNow(QDateTime(today, time));
+        test::writeFile(sandbox.path("alarm.wav"), "RIFF");
+        main.frmOptions->edPath->setText(sandbox.path("alarm.wav"));
+        program.start();
+    }
+    void at(const QTime &time) {
+        setNow(QDateTime(today, time));
+        main.Timer1Timer();
+    }
+
+    test::Sandbox sandbox;
+    test::FakeAlarmSound sound;
+    Program program;
+    TfrmMain &main = program.main();
+};
 
 } // namespace
 
@@ -54,6 +77,137 @@ private slots:
             QCOMPARE(main.timerPool->interval(handles[i]), intervals[i]);
             QVERIFY(main.timerPool->isEnabled(handles[i]));
         }
+    }
+
+    void alarmComesUpInItsMinute_data() {
+        QTest::addColumn<int>("minutesAhead");
+        QTest::addColumn<QTime>("checkedAt");
+        QTest::addColumn<bool>("raised");
+        QTest::newRow("on time, first second") << 0 << QTime(14, 30, 0) << true;
+        QTest::newRow("on time, last second") << 0 << QTime(14, 30, 59) << true;
+        QTest::newRow("on time, a minute early") << 0 << QTime(14, 29, 20) << false;
+        QTest::newRow("15 ahead") << 15 << QTime(14, 15, 30) << true;
+        QTest::newRow("15 ahead, at the time") << 15 << QTime(14, 30, 0) << false;
+    }
+    void alarmComesUpInItsMinute() {
+        QFETCH(int, minutesAhead);
+        QFETCH(QTime, checkedAt);
+        QFETCH(bool, raised);
+        Running run(QTime(9, 0));
+        TfrmMain &main = run.main;
+        main.frmOptions->edMin->setValue(minutesAhead);
+        putTasks(main, {{"2:30 PM", "Dentist", "Yes"}});
+        run.at(checkedAt);
+        QCOMPARE(main.alarmShowing, raised);
+        QCOMPARE(main.pnlAlarm->isVisible(), raised);
+        if (!raised) {
+            QVERIFY(run.sound.calls.isEmpty());
+            return;
+        }
+        QCOMPARE(main.pnlAlarm->text(),
+                 QStringLiteral("Alarm \"Dentist\" at 2:30 PM ... click panel to clear"));
+        QCOMPARE(run.sound.calls, QStringList{"play " + run.sandbox.path("alarm.wav") + " loop"});
+        QVERIFY(main.timerPool->isEnabled(main.flashTrigger));
+        QCOMPARE(main.pnlAlarm->geometry().bottomRight(), main.rect().bottomRight());
+
+        QTest::mouseClick(main.pnlAlarm, Qt::LeftButton);
+        QVERIFY(!main.alarmShowing);
+        QVERIFY(main.pnlAlarm->isHidden());
+        QCOMPARE(run.sound.calls.last(), QStringLiteral("stop"));
+    }
+
+    void sameMinuteAgainAfterAnEarlyClear() {
+        Running run(QTime(9, 0));
+        TfrmMain &main = run.main;
+        putTasks(main, {{"2:30 PM", "First", "Yes"}, {"2:30 PM", "Second", "Yes"}});
+        run.at(QTime(14, 30, 5));
+        QCOMPARE(main.pnlAlarm->text(),
+                 QStringLiteral("Alarm \"First\" at 2:30 PM ... click panel to clear"));
+        main.pnlAlarmClick();
+        run.at(QTime(14, 30, 55));
+        QVERIFY(main.alarmShowing);
+        QCOMPARE(main.pnlAlarm->text(),
+                 QStringLiteral("Alarm \"First\" at 2:30 PM ... click panel to clear"));
+    }
+
+    void nothingNewWhileAnAlarmShows() {
+        Running run(QTime(9, 0));
+        TfrmMain &main = run.main;
+        putTasks(main, {{"2:30 PM", "First", "Yes"}, {"2:31 PM", "Later", "Yes"}});
+        run.at(QTime(14, 30, 5));
+        run.at(QTime(14, 31, 10));
+        QCOMPARE(main.pnlAlarm->text(),
+                 QStringLiteral("Alarm \"First\" at 2:30 PM ... click panel to clear"));
+        QCOMPARE(run.sound.calls.size(), 1);
+        main.pnlAlarmClick();
+        run.at(QTime(14, 32, 0));
+        QVERIFY(!main.alarmShowing); // its minute has passed
+    }
+
+    void noAlarmWhenSwitchedOffOrFiltered() {
+        Running run(QTime(9, 0));
+        TfrmMain &main = run.main;
+        putTasks(main, {{"2:30 PM", "Dentist", "Yes"}});
+        main.frmOptions->cbAlarm->setChecked(false);
+        run.at(QTime(14, 30));
+        QVERIFY(!main.alarmShowing);
+        QVERIFY(main.pnlAlarm->isHidden());
+
+        main.frmOptions->cbAlarm->setChecked(true);
+        main.rowFilter = [](const QString &, const QString &) { return false; };
+        run.at(QTime(14, 30));
+        QVERIFY(!main.alarmShowing);
+        QVERIFY(run.sound.calls.isEmpty());
+    }
+
+    void captionHoldsTheFirst40Characters() {
+        Running run(QTime(9, 0));
+        const QString sixty = QStringLiteral("abcdefghij").repeated(6);
+        putTasks(run.main, {{"2:30 PM", sixty, "Yes"}});
+        run.at(QTime(14, 30));
+        QCOMPARE(run.main.pnlAlarm->text(),
+                 "Alarm \"" + sixty.left(40) + "\" at 2:30 PM ... click panel to clear");
+    }
+
+    void triggersDispatchByHandle() {
+        Running run(QTime(9, 0));
+        TfrmMain &main = run.main;
+        putTasks(main, {{"2:30 PM", "Dentist", "Yes"}});
+        setNow(QDateTime(today, QTime(14, 30)));
+        emit main.timerPool->allTriggers(main.flashTrigger, 1000);
+        QVERIFY(!main.alarmShowing);
+        QCOMPARE(main.pnlAlarm->color(), AlarmPanel::yellow);
+        emit main.timerPool->allTriggers(main.alarmTrigger, 50000);
+        QVERIFY(main.alarmShowing);
+        QCOMPARE(main.pnlAlarm->color(), AlarmPanel::yellow);
+    }
+
+    void alarmBringsUpAMinimisedWindow() {
+        test::Sandbox sandbox;
+        test::writeFile(sandbox.settingsFile(), "[Options]\nAutoStart=1\n");
+        test::FakeAlarmSound sound;
+        Program program;
+        TfrmMain &main = program.main();
+        program.start();
+        QVERIFY(main.isMinimized());
+        putTasks(main, {{"2:30 PM", "Dentist", "Yes"}});
+        setNow(QDateTime(today, QTime(14, 30)));
+        main.Timer1Timer();
+        QVERIFY(main.isVisible());
+        QVERIFY(!main.isMinimized());
+        QVERIFY(main.pnlAlarm->isVisible());
+    }
+
+    void hideStopsTheSoundAndKeepsThePanel() {
+        Running run(QTime(9, 0));
+        TfrmMain &main = run.main;
+        putTasks(main, {{"2:30 PM", "Dentist", "Yes"}});
+        run.at(QTime(14, 30));
+        main.Hide1->trigger();
+        QCOMPARE(run.sound.calls.last(), QStringLiteral("stop"));
+        QVERIFY(main.alarmShowing);
+        main.tray->showApplication();
+        QVERIFY(main.pnlAlarm->isVisible());
     }
 
     void panelFlashesAndClearsOnClick() {
