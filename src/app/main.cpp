@@ -413,7 +413,6 @@ void TfrmMain::createPanes() {
     memWhat->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memWhat->setBackgroundVisible(false);
     memWhat->hide();
-    memWhat->installEventFilter(this);
     memoColumn->addWidget(memWhat);
 
     auto *pnlNonday = new QWidget(split2);

@@ -374,6 +374,9 @@ void TfrmMain::Today1Click() {
     for (MonthCalendar *calendar : calendars())
         setCalendarLook(calendar, calendar == cal2, true);
     currentCalendar = cal2;
+    // When cal2 already shows today it raises no date change; the day is handed over all the same.
+    if (cal2->date() == now().date())
+        cal1DateChange();
     cal2->setDate(now().date());
     FlagGuard months(inMonthChange);
     FlagGuard days(inDateChange);
@@ -487,7 +490,7 @@ void TfrmMain::tmPopupTimer() {
     lbPopup->setPalette(listColours);
     lbPopup->clear();
     for (const QString &line : daySummaryLines(gridStore, dayNumber(date), holiday, rowFilter))
-        new QTreeWidgetItem(lbPopup, {tabField(line, 0), tabField(line, 1)});
+        new QTreeWidgetItem(lbPopup, {tabField(line, 1), tabField(line, 2)});
     timerPool->setEnabled(hoverTrigger, true);
 }
 

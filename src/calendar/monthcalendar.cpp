@@ -288,6 +288,8 @@ void MonthCalendar::mousePressEvent(QMouseEvent *event) {
 }
 
 void MonthCalendar::mouseDoubleClickEvent(QMouseEvent *event) {
+    // The second press of a double click selects like the first, so the handler sees the clicked day.
+    mousePressEvent(event);
     if (event->button() == Qt::LeftButton && cellAt(event->position().toPoint()) > 0)
         emit cellDoubleClicked();
 }

@@ -1,7 +1,9 @@
 #include "editing/complete.h"
 
+#include "app/program.h"
 #include "editing/completedhistory.h"
 #include "editing/editorwidgets.h"
+#include "settings/options.h"
 #include "settings/settingsstore.h"
 #include "store/tasktable.h"
 #include "widgets/prompter.h"
@@ -9,6 +11,7 @@
 #include "widgets/taskgrid.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QEvent>
 #include <QFile>
 #include <QHBoxLayout>
@@ -43,6 +46,13 @@ QWidget *labelledMemo(const QString &caption, QPlainTextEdit *memo, QWidget *par
     layout->addWidget(label);
     layout->addWidget(memo);
     return box;
+}
+
+// The options window holds the live setting; without it (the window on its own) the stored one counts.
+bool confirmDeleting() {
+    if (const TfrmOptions *options = forms().frmOptions)
+        return options->cbConfirm->isChecked();
+    return SettingsStore().readBool(QStringLiteral("Options"), QStringLiteral("Confirm"), true);
 }
 
 } // namespace
@@ -142,8 +152,7 @@ void TfrmComplete::memWhatExit() {
 }
 
 void TfrmComplete::Delete1Click() {
-    const bool ask = SettingsStore().readBool(QStringLiteral("Options"), QStringLiteral("Confirm"), true);
-    if (ask && !prompter().confirm(QStringLiteral("Really delete?")))
+    if (confirmDeleting() && !prompter().confirm(QStringLiteral("Really delete?")))
         return;
     removeCompletedRow(history(), gridComp->row());
     gridDrawCell();
