@@ -84,8 +84,9 @@ void TfrmListBox::btAddClick() {
     if (!addChoice(choices, answer))
         return;
     setItems(choices);
-    ListBox1->setCurrentRow(indexOfChoice(items(), answer), QItemSelectionModel::ClearAndSelect);
+    // Focus first: the list taking the focus may move its current row, and the new choice must stay current.
     ListBox1->setFocus();
+    ListBox1->setCurrentRow(indexOfChoice(items(), answer), QItemSelectionModel::ClearAndSelect);
 }
 
 void TfrmListBox::btDelClick() {
