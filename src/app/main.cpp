@@ -88,6 +88,20 @@ ShadowLabel *newTitle(const QString &text, const char *name, QWidget *parent) {
     return title;
 }
 
+// Lays out a list pane: the title along the top, a column of tool buttons along the right; the caller adds
+// the pane's contents to the column returned.
+QVBoxLayout *newListPane(QWidget *pane, QWidget *title, QToolBar *tools) {
+    auto *row = new QHBoxLayout(pane);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    auto *column = new QVBoxLayout;
+    column->setSpacing(0);
+    row->addLayout(column, 1);
+    row->addWidget(tools);
+    column->addWidget(title);
+    return column;
+}
+
 void loadReporting(TaskTable &table, const QString &fileName) {
     if (!QFile::exists(fileName))
         return;
@@ -382,20 +396,13 @@ void TfrmMain::createPanes() {
     pnlCalendars->setObjectName(QStringLiteral("pnlCalendars"));
 
     auto *pnlDay = new QWidget(split1);
-    auto *dayRow = new QHBoxLayout(pnlDay);
-    dayRow->setContentsMargins(0, 0, 0, 0);
-    dayRow->setSpacing(0);
-    auto *dayColumn = new QVBoxLayout;
-    dayColumn->setSpacing(0);
-    dayRow->addLayout(dayColumn, 1);
     lblDate = newTitle(QStringLiteral("Tasks for "), "lblDate", pnlDay);
-    dayColumn->addWidget(lblDate);
+    ToolBar2 = newToolBar("ToolBar2", Qt::Vertical, pnlDay);
+    QVBoxLayout *dayColumn = newListPane(pnlDay, lblDate, ToolBar2);
     splitDay = new QSplitter(Qt::Vertical, pnlDay);
     splitDay->setObjectName(QStringLiteral("splitDay"));
     splitDay->setChildrenCollapsible(false);
     dayColumn->addWidget(splitDay, 1);
-    ToolBar2 = newToolBar("ToolBar2", Qt::Vertical, pnlDay);
-    dayRow->addWidget(ToolBar2);
 
     gridDay = new TaskGrid(splitDay);
     gridDay->setObjectName(QStringLiteral("gridDay"));
@@ -416,14 +423,9 @@ void TfrmMain::createPanes() {
     memoColumn->addWidget(memWhat);
 
     auto *pnlNonday = new QWidget(split2);
-    auto *nondayRow = new QHBoxLayout(pnlNonday);
-    nondayRow->setContentsMargins(0, 0, 0, 0);
-    nondayRow->setSpacing(0);
-    auto *nondayColumn = new QVBoxLayout;
-    nondayColumn->setSpacing(0);
-    nondayRow->addLayout(nondayColumn, 1);
     EsLabel1 = newTitle(QStringLiteral("Non-Date Oriented Tasks"), "EsLabel1", pnlNonday);
-    nondayColumn->addWidget(EsLabel1);
+    ToolBar3 = newToolBar("ToolBar3", Qt::Vertical, pnlNonday);
+    QVBoxLayout *nondayColumn = newListPane(pnlNonday, EsLabel1, ToolBar3);
     gridNonday = new TaskGrid(pnlNonday);
     gridNonday->setObjectName(QStringLiteral("gridNonday"));
     setUpNondayTable(gridNonday->table());
@@ -431,8 +433,6 @@ void TfrmMain::createPanes() {
     gridNonday->setDoneColumn(NondayDone);
     gridNonday->setPopupMenu(PopupMenu2);
     nondayColumn->addWidget(gridNonday, 1);
-    ToolBar3 = newToolBar("ToolBar3", Qt::Vertical, pnlNonday);
-    nondayRow->addWidget(ToolBar3);
 
     // The upper panes keep their size when the window grows; the lower and right ones take the rest.
     split2->setStretchFactor(0, 0);
