@@ -2,7 +2,8 @@
 corvane_packages=(
     build-essential cmake ninja-build pkg-config ccache
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-qpa-plugins
-    libgl-dev libhunspell-dev hunspell-en-us
+    libgl-dev libhunspell-dev hunspell-en-us libical-dev
+    clang libfuzzer-14-dev desktop-file-utils appstream
     libbenchmark-dev clang-format
     xvfb xauth x11-utils xdotool trayer imagemagick poppler-utils
     fonts-dejavu-core adwaita-icon-theme
