@@ -1,9 +1,10 @@
 #include "settings/autostart.h"
 
+#include "store/atomicfile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace corvane {
@@ -79,13 +80,12 @@ bool writeAutostart(bool on, const QString &executable, QString *error) {
                          .arg(QDir::toNativeSeparators(fileName), file.errorString());
         return false;
     }
-    QSaveFile file(fileName);
+    QString reason = QStringLiteral("Could not create its folder");
     const bool written = QDir().mkpath(QFileInfo(fileName).absolutePath()) &&
-                         file.open(QIODevice::WriteOnly) && file.write(autostartEntry(executable)) >= 0 &&
-                         file.commit();
+                         writeFileAtomically(fileName, autostartEntry(executable), &reason);
     if (!written && error)
         *error = QStringLiteral("The start-up entry %1 could not be written: %2")
-                     .arg(QDir::toNativeSeparators(fileName), file.errorString());
+                     .arg(QDir::toNativeSeparators(fileName), reason);
     return written;
 }
 
