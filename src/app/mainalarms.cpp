@@ -96,6 +96,7 @@ void TfrmMain::Showcalendar1Click() {
 }
 
 void TfrmMain::TrayIconAppMinimize() {
+    memWhatExit();
     saveTableReporting(gridStore, besideProgram(QStringLiteral("grid.grd")));
     saveTableReporting(gridNonday->table(), besideProgram(QStringLiteral("gridNon.grd")));
 }
@@ -114,6 +115,7 @@ void TfrmMain::Hide1Click() {
 }
 
 void TfrmMain::Exit2Click() {
+    memWhatExit();
     alarmShowing = true;
     playAlarmSound(frmOptions, false);
     SortGridStore();
