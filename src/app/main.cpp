@@ -452,6 +452,9 @@ void TfrmMain::setClientSize(const QSize &size) {
 void TfrmMain::applyLayoutValues() {
     LayoutValues layout;
     layout.read(SettingsStore());
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        layout.fitInto(screen->availableGeometry().width(), screen->availableGeometry().height(),
+                       minimumClientWidth(logicalDpiX()));
     setClientSize(QSize(layout.clientWidth, layout.clientHeight));
     // The panes past the first take the rest once the window has its size.
     split2->setSizes({layout.split2, std::max(1, layout.clientHeight - layout.split2)});
