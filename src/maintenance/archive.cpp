@@ -4,6 +4,7 @@
 #include "editing/completedhistory.h"
 #include "editing/taskrules.h"
 #include "store/daynumber.h"
+#include "store/routines.h"
 
 namespace corvane {
 
@@ -34,7 +35,10 @@ bool loadArchive(const ArchiveSet &set, ArchiveTables &tables, QStringList *fail
     QStringList failed;
     for (const auto &[table, fileName] : members) {
         QString reason;
-        if (!table->load(fileName, &reason))
+        // Every archive we write has a header, so an empty member is a broken set, not an empty table.
+        if (isEmptyFile(fileName))
+            failed << QStringLiteral("File contains no data or corrupt file ") + fileName;
+        else if (!table->load(fileName, &reason))
             failed << reason;
     }
     if (failures)
