@@ -21,7 +21,7 @@ public:
         program = std::make_unique<Program>();
         main = &program->main();
         program->start();
-        QTest::qWaitForWindowExposed(main);
+        exposed = QTest::qWaitForWindowExposed(main);
         QApplication::setActiveWindow(main);
         QApplication::processEvents();
     }
@@ -37,6 +37,7 @@ public:
     ModalScript modal;
     std::unique_ptr<Program> program;
     TfrmMain *main = nullptr;
+    bool exposed = false;
 };
 
 } // namespace corvane::test
