@@ -136,7 +136,7 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent) {
     applyLayoutValues();
     loadTaskFiles();
     setWindowTitle(QStringLiteral("Corvane"));
-    setWindowIcon(themedIcon(QString(), QStringLiteral("corvane")));
+    setWindowIcon(appIcon());
     createAlarmsAndTray();
     gridDay->setSelectionActive(false);
     gridNonday->setSelectionActive(false);
