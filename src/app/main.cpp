@@ -131,6 +131,8 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent) {
     connectNavigation();
     createToolBars();
     connectTaskCommands();
+    connectMaintenance();
+    connectDragDrop();
     applyLayoutValues();
     loadTaskFiles();
     setWindowTitle(QStringLiteral("Corvane"));
