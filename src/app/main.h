@@ -1,5 +1,6 @@
 #pragma once
 
+#include "alarms/alarmmonitor.h"
 #include "calendar/daycellpainter.h"
 #include "calendar/hoversummary.h"
 #include "calendar/layoutmath.h"
@@ -92,6 +93,8 @@ public:
     int alarmTrigger, flashTrigger, layoutTrigger, hoverTrigger, clockTrigger;
     // An alarm is on screen, or the program is closing: no alarm is looked for.
     bool alarmShowing = false;
+    // Missed and snoozed alarms, and the moment of the last check (mainalarms.cpp).
+    AlarmMonitor alarmMonitor;
     // 638 pixels at 96 pixels per inch, scaled to the screen.
     int minimumWindowWidth;
     // The calendar whose date is the selected day; none until the calendars exist.
@@ -241,6 +244,9 @@ public slots:
     void Hidecalendar1Click();
     void Hide1Click();
     void Exit2Click();
+    // At start: raises the alarms that fell due while the program was not running.
+    void catchUpAlarms();
+    void pnlAlarmSnooze(int minutes);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -250,6 +256,9 @@ protected:
 
 private:
     void createAlarmsAndTray(); // mainalarms.cpp
+    AlarmOptions alarmOptions() const;
+    void raiseAlarm(const std::optional<RaisedAlarm> &alarm);
+    void putAlarmAway();
     void createActions();
     void connectTaskCommands();
     void createMenus();
