@@ -34,6 +34,7 @@ class TimerPool;
 class TfrmOptions;
 class AlarmPanel;
 class TrayController;
+struct IcalSelection;
 
 // The main window: calendars, the day view with its notes memo, the non-date list, menus and tool bars.
 // Controls keep the names the commands know them by; commands tell their callers apart by sender().
@@ -201,6 +202,14 @@ public:
     void gridNondayDblClick();
     void CompletedTasks1Click();
 
+    // --- iCalendar (maininterchange.cpp) ---------------------------------------------------------------
+    QAction *ICalendarFormat1, *ImportICalendar1;
+    // The file name the next export offers.
+    QString icalFileName = QStringLiteral("tasks.ics");
+    IcalSelection icalSelection() const;
+    void ICalendarFormat1Click();
+    void ImportICalendar1Click();
+
 public slots:
     void cal1Click();
     void cal1DateChange();
@@ -262,6 +271,7 @@ private:
     void createActions();
     void connectTaskCommands();
     void createMenus();
+    void createInterchangeCommands(QMenu *file, QMenu *exportMenu);
     void createToolBars();
     void createPanes();
     void loadTaskFiles();

@@ -11,5 +11,5 @@ target_sources(corvane_core PRIVATE
 )
 target_link_libraries(corvane_core PUBLIC PkgConfig::ICAL)
 target_sources(corvane_ui PRIVATE
-#  ${CMAKE_CURRENT_LIST_DIR}/icalimport.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/icalimport.cpp
 )

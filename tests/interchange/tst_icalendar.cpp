@@ -6,9 +6,6 @@
 #include "store/daynumber.h"
 #include "testsupport.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QTest>
 
 #include <libical/ical.h>
@@ -69,12 +66,8 @@ QList<IcalTask> readBack(const QByteArray &bytes) {
     return sorted(reading.tasks);
 }
 
-// The samples lie beside this file; a relative source path is relative to the build folder, the parent of
-// the tests' folder.
 QString sample(const char *name) {
-    const QDir build(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));
-    return build.absoluteFilePath(QFileInfo(QStringLiteral(__FILE__)).path() + QStringLiteral("/data/") +
-                                  QLatin1String(name));
+    return test::sourceFile(QStringLiteral("interchange/data/") + QLatin1String(name));
 }
 
 // The restriction check of the library: true when it adds no error to any component.
