@@ -30,6 +30,8 @@ TfrmIcalImport::TfrmIcalImport(const QString &fileName, const ImportPlan &plan, 
 
     lbNotUnderstood = new QListWidget(this);
     lbNotUnderstood->addItems(plan.notUnderstood);
+    lbNotUnderstood->setSelectionMode(QAbstractItemView::NoSelection);
+    lbNotUnderstood->setFocusPolicy(Qt::NoFocus);
     lbNotUnderstood->setVisible(!plan.notUnderstood.isEmpty());
     column->addWidget(lbNotUnderstood, 1);
 

@@ -36,6 +36,24 @@ test::ModalScript::Handler press(const char *button, QString *summary = nullptr)
     };
 }
 
+// A running program with scripted prompts and dialogs, holding one task of today.
+struct Running {
+    explicit Running(const QStringList &task = {}) {
+        program.start();
+        if (task.isEmpty())
+            return;
+        main.gridStore.setRowCount(2);
+        main.gridStore.setRowCells(1, QStringList{storeKey(dayNumber(today), 101)} + task);
+        main.SortGridStore();
+    }
+
+    test::Sandbox sandbox;
+    test::FakePrompter prompts;
+    test::ModalScript modal;
+    Program program;
+    TfrmMain &main = program.main();
+};
+
 } // namespace
 
 // The iCalendar commands of the main window.
@@ -66,14 +84,8 @@ private slots:
     }
 
     void exportWritesTheDateTasks() {
-        test::Sandbox sandbox;
-        test::FakePrompter prompts;
-        Program program;
-        TfrmMain &main = program.main();
-        program.start();
-        main.gridStore.setRowCount(2);
-        main.gridStore.setRowCells(
-            1, {storeKey(dayNumber(today), 101), "2:30 PM", "Work", "Dentist, \"Dr. Zoë\"", "No", "Yes"});
+        Running run({"2:30 PM", "Work", "Dentist, \"Dr. Zoë\"", "No", "Yes"});
+        auto &[sandbox, prompts, modal, program, main] = run;
         prompts.fileAnswers = {sandbox.path("tasks.ics")};
         main.ICalendarFormat1->trigger();
         QCOMPARE(prompts.fileCaptions, QStringList{"Save as an iCalendar file"});
@@ -90,16 +102,8 @@ private slots:
     }
 
     void importShowsTheSummaryFirst() {
-        test::Sandbox sandbox;
-        test::FakePrompter prompts;
-        test::ModalScript modal;
-        Program program;
-        TfrmMain &main = program.main();
-        program.start();
-        main.gridStore.setRowCount(2);
-        main.gridStore.setRowCells(
-            1, {storeKey(dayNumber(today), 101), "9:00 AM", "Work,Phone", "Call with Tokyo", "No", "No"});
-        main.SortGridStore();
+        Running run({"9:00 AM", "Work,Phone", "Call with Tokyo", "No", "No"});
+        auto &[sandbox, prompts, modal, program, main] = run;
         const QByteArray before = test::readFile(sandbox.path("grid.grd"));
 
         // Cancel changes nothing.
@@ -135,36 +139,28 @@ private slots:
     }
 
     void summaryListsWhatItDidNotUnderstand() {
-        test::Sandbox sandbox;
-        test::FakePrompter prompts;
-        test::ModalScript modal;
-        Program program;
-        program.start();
+        Running run;
         QStringList items;
-        modal.then([&items](QDialog &dialog) {
+        run.modal.then([&items](QDialog &dialog) {
             auto &frm = dynamic_cast<TfrmIcalImport &>(dialog);
             for (int i = 0; i < frm.lbNotUnderstood->count(); ++i)
                 items << frm.lbNotUnderstood->item(i)->text();
             return int(QDialog::Rejected);
         });
-        prompts.fileAnswers = {sample("desktopcalendar.ics")};
-        program.main().ImportICalendar1->trigger();
+        run.prompts.fileAnswers = {sample("desktopcalendar.ics")};
+        run.main.ImportICalendar1->trigger();
         QCOMPARE(items, (QStringList{"VJOURNAL \"Notes of the week\"",
                                      "VEVENT \"Broken start\": no readable date"}));
     }
 
     void aFileThatIsNoCalendarIsReported() {
-        test::Sandbox sandbox;
-        test::FakePrompter prompts;
-        test::ModalScript modal;
-        Program program;
-        program.start();
-        test::writeFile(sandbox.path("letter.txt"), "Dear Anna,\nsee you at nine.\n");
-        prompts.fileAnswers = {sandbox.path("letter.txt")};
-        program.main().ImportICalendar1->trigger();
-        QCOMPARE(prompts.errors,
-                 QStringList{"The file " + sandbox.path("letter.txt") + " holds no iCalendar data."});
-        QVERIFY(modal.shown.isEmpty());
+        Running run;
+        const QString letter = run.sandbox.path("letter.txt");
+        test::writeFile(letter, "Dear Anna,\nsee you at nine.\n");
+        run.prompts.fileAnswers = {letter};
+        run.main.ImportICalendar1->trigger();
+        QCOMPARE(run.prompts.errors, QStringList{"The file " + letter + " holds no iCalendar data."});
+        QVERIFY(run.modal.shown.isEmpty());
     }
 };
 
