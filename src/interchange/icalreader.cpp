@@ -109,11 +109,17 @@ bool isDone(icalcomponent *component) {
     return percent && icalproperty_get_percentcomplete(percent) >= 100;
 }
 
-// A moment of the file in local time; `allDay` for a date without a time.
+// A moment of the file as the local clock shows it; `allDay` for a date without a time. The clock time is
+// held in a UTC date-time, so comparing and formatting moments looks up no time zone.
 struct Moment {
     QDateTime local;
     bool allDay = false;
 };
+
+QDateTime wallClock(const QDateTime &moment) {
+    const QDateTime local = moment.toLocalTime();
+    return QDateTime(local.date(), local.time(), Qt::UTC);
+}
 
 // Converts a libical time: UTC and zoned times to local time, floating times and dates as they are.
 // `tzid` names the zone when libical found no definition for it.
@@ -124,20 +130,20 @@ std::optional<Moment> localMoment(icaltimetype t, const QString &tzid) {
     if (!date.isValid() || date.year() > 9999 || dayNumber(date) < 1)
         return std::nullopt;
     if (t.is_date)
-        return Moment{QDateTime(date, QTime(0, 0)), true};
+        return Moment{QDateTime(date, QTime(0, 0), Qt::UTC), true};
     const QTime time(t.hour, t.minute, std::min(t.second, 59));
     if (!time.isValid())
         return std::nullopt;
     if (icaltime_is_utc(t))
-        return Moment{QDateTime(date, time, Qt::UTC).toLocalTime()};
+        return Moment{wallClock(QDateTime(date, time, Qt::UTC))};
     if (t.zone)
-        return Moment{QDateTime::fromSecsSinceEpoch(icaltime_as_timet_with_zone(t, t.zone)).toLocalTime()};
+        return Moment{wallClock(QDateTime::fromSecsSinceEpoch(icaltime_as_timet_with_zone(t, t.zone)))};
     if (!tzid.isEmpty()) {
         const QTimeZone zone(tzid.toUtf8());
         if (zone.isValid())
-            return Moment{QDateTime(date, time, zone).toLocalTime()};
+            return Moment{wallClock(QDateTime(date, time, zone))};
     }
-    return Moment{QDateTime(date, time)};
+    return Moment{QDateTime(date, time, Qt::UTC)};
 }
 
 QString tzidOf(icalproperty *property) {
@@ -218,9 +224,11 @@ public:
         }
         for (const Moment &moment : *moments) {
             task.day = dayNumber(moment.local.date());
-            task.time = timeText ? *timeText
-                                 : formatWithLocalePattern(formats().shortTime,
-                                                           QDateTime(QDate(2000, 1, 1), moment.local.time()));
+            task.time =
+                timeText
+                    ? *timeText
+                    : formatWithLocalePattern(formats().shortTime,
+                                              QDateTime(QDate(2000, 1, 1), moment.local.time(), Qt::UTC));
             add(task);
         }
     }
@@ -328,23 +336,25 @@ private:
     QSet<QString> m_overrides;
 };
 
-// The text of the file: UTF-8, UTF-16 or UTF-32 with a byte-order mark, or else Windows-1252.
-QString fileText(const QByteArray &bytes) {
+// The file as UTF-8: as it is when it is valid UTF-8, else decoded as UTF-16 or UTF-32 with a byte-order
+// mark, or as Windows-1252.
+QByteArray utf8Text(const QByteArray &bytes) {
     const std::optional<QStringConverter::Encoding> bom = QStringConverter::encodingForData(bytes);
     if (bom && *bom != QStringConverter::Utf8) {
         QStringDecoder decoder(*bom);
-        return decoder.decode(bytes);
+        return QString(decoder.decode(bytes)).toUtf8();
     }
-    return decodeText(bytes);
+    return bytes.isValidUtf8() ? bytes : decodeText(bytes).toUtf8();
 }
 
 bool readText(const QByteArray &bytes, IcalReading &reading, QString *error, const QString &name,
               const ReadProgress &progress) {
-    const QString text = fileText(bytes);
-    const bool looksRight = text.contains(QLatin1String("BEGIN:VCALENDAR"), Qt::CaseInsensitive) ||
-                            text.contains(QLatin1String("BEGIN:VEVENT"), Qt::CaseInsensitive) ||
-                            text.contains(QLatin1String("BEGIN:VTODO"), Qt::CaseInsensitive);
-    Component root(looksRight ? icalparser_parse_string(text.toUtf8().constData()) : nullptr);
+    const QByteArray text = utf8Text(bytes);
+    const QLatin1String view(text.constData(), text.size());
+    const bool looksRight = view.contains(QLatin1String("BEGIN:VCALENDAR"), Qt::CaseInsensitive) ||
+                            view.contains(QLatin1String("BEGIN:VEVENT"), Qt::CaseInsensitive) ||
+                            view.contains(QLatin1String("BEGIN:VTODO"), Qt::CaseInsensitive);
+    Component root(looksRight ? icalparser_parse_string(text.constData()) : nullptr);
     if (!root) {
         if (error)
             *error = name + QStringLiteral(" holds no iCalendar data.");

@@ -8,12 +8,12 @@
 
 #include <QCryptographicHash>
 #include <QHash>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTime>
 
 #include <libical/ical.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
@@ -34,9 +34,16 @@ QByteArray icalText(const QString &text) {
     return lf.toUtf8();
 }
 
+QByteArray icalBytes(icalcomponent *component) {
+    char *text = icalcomponent_as_ical_string_r(component);
+    const QByteArray bytes(text);
+    std::free(text);
+    return bytes;
+}
+
 QString firstLine(const QString &text) {
-    const qsizetype end = text.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
-    return end < 0 ? text : text.left(end);
+    const auto end = std::find_if(text.begin(), text.end(), [](QChar c) { return c == u'\r' || c == u'\n'; });
+    return text.left(end - text.begin());
 }
 
 // The same task gives the same UID in every export, so calendars that re-import a file update their copy.
@@ -134,7 +141,7 @@ icalcomponent *dateEvent(const QStringList &row, int day, const icaltimetype &st
     const QTime time = QTime::fromMSecsSinceStartOfDay(isTime ? int(std::llround(value * 86'400'000.0)) : 0);
     icalcomponent_add_property(event, icalproperty_new_dtstart(floatingTime(dateOfDay(day), time, !isTime)));
     if (!isTime ||
-        formatWithLocalePattern(formats().shortTime, QDateTime(QDate(2000, 1, 1), time)) != timeText)
+        formatWithLocalePattern(formats().shortTime, QDateTime(QDate(2000, 1, 1), time, Qt::UTC)) != timeText)
         addX(event, timeProperty, timeText);
 
     addTexts(event, row[StoreCategory], row[StoreWhat]);
@@ -163,10 +170,19 @@ icalcomponent *nonDateTodo(const TaskTable &nonday, int row, const icaltimetype 
 QByteArray writeICalendar(const TaskTable &store, const TaskTable &nonday, const IcalSelection &selection,
                           const QDateTime &stamp) {
     Component calendar(icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
-    icalcomponent *root = calendar.get();
-    icalcomponent_add_property(root, icalproperty_new_prodid("-//Halvering Corporation//Corvane//EN"));
-    icalcomponent_add_property(root, icalproperty_new_version("2.0"));
-    icalcomponent_add_property(root, icalproperty_new_calscale("GREGORIAN"));
+    icalcomponent_add_property(calendar.get(),
+                               icalproperty_new_prodid("-//Halvering Corporation//Corvane//EN"));
+    icalcomponent_add_property(calendar.get(), icalproperty_new_version("2.0"));
+    icalcomponent_add_property(calendar.get(), icalproperty_new_calscale("GREGORIAN"));
+    // Each component is written and freed in turn, so a big store never stands as one tree in memory.
+    QByteArray bytes = icalBytes(calendar.get());
+    const QByteArray end = "END:VCALENDAR\r\n";
+    bytes.chop(end.size());
+    bytes.reserve(store.rowCount() * 300);
+    const auto append = [&bytes](icalcomponent *component) {
+        bytes += icalBytes(component);
+        icalcomponent_free(component);
+    };
 
     const icaltimetype stampTime =
         icaltime_from_timet_with_zone(stamp.toSecsSinceEpoch(), 0, icaltimezone_get_utc_timezone());
@@ -174,20 +190,15 @@ QByteArray writeICalendar(const TaskTable &store, const TaskTable &nonday, const
     for (int row = 1; row < store.rowCount(); ++row) {
         const QString &key = store.cell(StoreKey, row);
         const int day = dayOfKey(key);
-        if (key.isEmpty() || day <= 0 || !selection.dateTask(row, day))
-            continue;
-        icalcomponent_add_component(root, dateEvent(store.rowCells(row), day, stampTime, uids));
+        if (!key.isEmpty() && day > 0 && selection.dateTask(row, day))
+            append(dateEvent(store.rowCells(row), day, stampTime, uids));
     }
     if (selection.nonDateTasks) {
         for (int row = 1; row < nonday.rowCount(); ++row)
             if (isTaskRow(nonday, TaskList::Nonday, row) && selection.nonDateTask(row))
-                icalcomponent_add_component(root, nonDateTodo(nonday, row, stampTime, uids));
+                append(nonDateTodo(nonday, row, stampTime, uids));
     }
-
-    char *text = icalcomponent_as_ical_string_r(root);
-    const QByteArray bytes(text);
-    std::free(text);
-    return bytes;
+    return bytes + end;
 }
 
 bool saveICalendar(const QByteArray &bytes, const QString &fileName, QString *error) {
