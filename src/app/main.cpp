@@ -134,7 +134,7 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent) {
     applyLayoutValues();
     loadTaskFiles();
     setWindowTitle(QStringLiteral("Corvane"));
-    setWindowIcon(themedIcon(QString(), QStringLiteral("corvane")));
+    setWindowIcon(appIcon());
     createAlarmsAndTray();
     gridDay->setSelectionActive(false);
     gridNonday->setSelectionActive(false);

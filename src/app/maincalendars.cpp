@@ -391,7 +391,7 @@ void TfrmMain::cal1CellDblClick() {
 }
 
 void TfrmMain::Help2Click() {
-    QUrl page = QUrl::fromLocalFile(besideProgram(QStringLiteral("corvane.html")));
+    QUrl page = QUrl::fromLocalFile(sharedFile(QStringLiteral("corvane.html")));
     page.setFragment(QStringLiteral("Corvane"));
     prompter().openUrl(page);
 }
