@@ -296,6 +296,7 @@ void TfrmMain::createMenus() {
     QMenu *undated = exportMenu->addMenu(QStringLiteral("Non Date Oriented Tasks"));
     undated->addAction(HTMLFormat4);
     undated->addAction(CommaDelimitedFormat2);
+    createInterchangeCommands(file, exportMenu);
     file->addAction(PublishCalendarasWebPage1);
     file->addSeparator();
     file->addAction(Holidays1);

@@ -91,4 +91,7 @@ void pinFormats(const QString &localeName);
 void writeFile(const QString &fileName, const QByteArray &bytes);
 QByteArray readFile(const QString &fileName);
 
+// A file of the tests' source folder, e.g. sourceFile("interchange/data/absurd.ics").
+QString sourceFile(const QString &relative);
+
 } // namespace corvane::test
