@@ -296,7 +296,6 @@ private:
     void createAlarmsAndTray(); // mainalarms.cpp
     void connectMaintenance();  // mainmaintenance.cpp
     void connectDragDrop();     // maindragdrop.cpp
-
     AlarmOptions alarmOptions() const;
     void raiseAlarm(const std::optional<RaisedAlarm> &alarm);
     void putAlarmAway();
