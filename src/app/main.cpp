@@ -9,6 +9,7 @@
 #include "app/updatereminder.h"
 #include "filters/filter.h"
 #include "holidays/holidayrules.h"
+#include "output/printselection.h"
 #include "settings/colorvalue.h"
 #include "settings/options.h"
 #include "settings/settingsstore.h"
@@ -122,6 +123,7 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent) {
     minimumWindowWidth = corvane::minimumWindowWidth(logicalDpiX());
     setMinimumWidth(minimumClientWidth(logicalDpiX()));
     setUpStoreTable(gridStore);
+    setUpPrintTable(gridPrint);
     gridHoliday.setColumnCount(4);
 
     createActions();
