@@ -28,7 +28,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -101,19 +100,6 @@ QVBoxLayout *newListPane(QWidget *pane, QWidget *title, QToolBar *tools) {
     row->addWidget(tools);
     column->addWidget(title);
     return column;
-}
-
-void loadReporting(TaskTable &table, const QString &fileName) {
-    if (!QFile::exists(fileName))
-        return;
-    QString error;
-    if (table.load(fileName, &error))
-        return;
-    // Keep the unreadable file: the next save would otherwise overwrite it.
-    const QString copy = fileName + QStringLiteral(".bad");
-    QFile::remove(copy);
-    QFile::copy(fileName, copy);
-    prompter().error(error + QStringLiteral("\nA copy of it was kept as ") + copy);
 }
 
 } // namespace
@@ -496,8 +482,10 @@ void TfrmMain::writeLayoutValues() {
 }
 
 void TfrmMain::loadTaskFiles() {
-    loadReporting(gridStore, besideProgram(QStringLiteral("grid.grd")));
-    loadReporting(gridNonday->table(), besideProgram(QStringLiteral("gridNon.grd")));
+    loadTableReporting(gridStore, besideProgram(QStringLiteral("grid.grd")));
+    // Stores written by older versions may be in plain text order; the check costs one pass.
+    sortStore(gridStore);
+    loadTableReporting(gridNonday->table(), besideProgram(QStringLiteral("gridNon.grd")));
 }
 
 // --- First showing and closing ----------------------------------------------------------------------
