@@ -8,7 +8,6 @@
 #include "app/tray.h"
 #include "app/updatereminder.h"
 #include "filters/filter.h"
-#include "holidays/holidayrules.h"
 #include "settings/colorvalue.h"
 #include "settings/options.h"
 #include "settings/settingsstore.h"
@@ -131,6 +130,7 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent) {
     connectNavigation();
     createToolBars();
     connectTaskCommands();
+    connectHolidays();
     applyLayoutValues();
     loadTaskFiles();
     setWindowTitle(QStringLiteral("Corvane"));
@@ -507,9 +507,7 @@ void TfrmMain::showEvent(QShowEvent *event) {
 
 void TfrmMain::FormShow() {
     fix2000();
-    QString reason;
-    if (!loadHolidays(gridHoliday, besideProgram(QStringLiteral("holiday.grd")), &reason))
-        prompter().error(reason);
+    loadHolidayTable();
     showTodayOnCalendars();
     readFromStore(dayNumber(selectedDate().date()));
     UpdateLabels(currentCalendar);

@@ -198,6 +198,12 @@ public:
     void gridNondayDblClick();
     void CompletedTasks1Click();
 
+    // --- Holidays (mainholidays.cpp) ------------------------------------------------------------------
+    void connectHolidays();
+    void Holidays1Click();
+    // Reads holiday.grd into gridHoliday; a corrupt file is reported and leaves no rules.
+    void loadHolidayTable();
+
 public slots:
     void cal1Click();
     void cal1DateChange();
