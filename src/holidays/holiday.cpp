@@ -167,6 +167,12 @@ void TfrmHoliday::gridDragDrop(int row) {
         grid->setRow(row);
 }
 
+QMimeData *TfrmHoliday::ruleDragData() {
+    auto *data = new QMimeData;
+    data->setData(ruleMimeType, thisProcess());
+    return data;
+}
+
 void TfrmHoliday::keyPressEvent(QKeyEvent *event) {
     // Esc is Close, which saves; only the title-bar close box leaves without saving.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
@@ -204,9 +210,7 @@ bool TfrmHoliday::gridMouseEvent(QEvent *event) {
             return true;
         m_dragPending = false;
         auto *drag = new QDrag(grid);
-        auto *data = new QMimeData;
-        data->setData(ruleMimeType, thisProcess());
-        drag->setMimeData(data);
+        drag->setMimeData(ruleDragData());
         drag->exec(Qt::MoveAction);
         return true;
     }

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QMimeData;
 class QPushButton;
 
 namespace corvane {
@@ -19,6 +20,8 @@ public:
     explicit TfrmHoliday(QWidget *parent = nullptr);
 
     TaskTable &rules() { return m_rules; }
+    // What a rule dragged in the list carries.
+    static QMimeData *ruleDragData();
 
     TaskGrid *grid;
     QPushButton *btAdd, *btEdit, *btDelete, *btInternational, *btPrint, *btClose;
