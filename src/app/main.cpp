@@ -8,7 +8,6 @@
 #include "app/tray.h"
 #include "app/updatereminder.h"
 #include "filters/filter.h"
-#include "holidays/holidayrules.h"
 #include "output/printselection.h"
 #include "settings/colorvalue.h"
 #include "settings/options.h"
@@ -121,6 +120,7 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent) {
     connectTaskCommands();
     connectMaintenance();
     connectDragDrop();
+    connectHolidays();
     applyLayoutValues();
     loadTaskFiles();
     setWindowTitle(QStringLiteral("Corvane"));
@@ -500,9 +500,7 @@ void TfrmMain::showEvent(QShowEvent *event) {
 
 void TfrmMain::FormShow() {
     fix2000();
-    QString reason;
-    if (!loadHolidays(gridHoliday, besideProgram(QStringLiteral("holiday.grd")), &reason))
-        prompter().error(reason);
+    loadHolidayTable();
     showTodayOnCalendars();
     readFromStore(dayNumber(selectedDate().date()));
     UpdateLabels(currentCalendar);

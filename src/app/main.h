@@ -239,6 +239,12 @@ public:
     void ICalendarFormat1Click();
     void ImportICalendar1Click();
 
+    // --- Holidays (mainholidays.cpp) ------------------------------------------------------------------
+    void connectHolidays();
+    void Holidays1Click();
+    // Reads holiday.grd into gridHoliday; a corrupt file is reported and leaves no rules.
+    void loadHolidayTable();
+
 public slots:
     void cal1Click();
     void cal1DateChange();
