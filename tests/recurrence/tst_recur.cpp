@@ -44,6 +44,7 @@ private slots:
     void resetKeepsTheRule();
     void confirmInsertsEveryRemainingLine();
     void fullListWarnsOnceAndKeepsItsLines();
+    void screenshots();
 
 private:
     // A weekly rule on Monday and Thursday from 16 March, previewed: 11 dates over five weeks.
@@ -302,6 +303,39 @@ void RecurDialogTest::fullListWarnsOnceAndKeepsItsLines() {
     dialog->btPreview->click();
     QCOMPARE(dialog->ListBox1->count(), 11);
     QCOMPARE(prompts->errors.size(), 1);
+}
+
+void RecurDialogTest::screenshots() {
+    const QString target = qEnvironmentVariable("CORVANE_SHOTS");
+    if (target.isEmpty())
+        QSKIP("screenshots only when CORVANE_SHOTS names a folder");
+    const auto shoot = [&](const QString &name) {
+        QTest::qWait(100);
+        dialog->grab().save(target + "/recur-" + name + ".png");
+    };
+    dialog->cb1st->setChecked(true);
+    dialog->cbLast->setChecked(true);
+    dialog->cbMon->setChecked(true);
+    dialog->cbFri->setChecked(true);
+    dialog->btPreview->click();
+    dialog->ListBox1->item(2)->setSelected(true);
+    shoot("week-of-month");
+    dialog->rbDofM->click();
+    for (const auto &[row, column] : {std::pair{0, 0}, {2, 0}, {4, 2}})
+        dialog->sgMonth->selectCell(row, column);
+    dialog->cbDofMAvoidSun->setChecked(true);
+    dialog->btPreview->click();
+    shoot("days-of-month");
+    previewMondaysAndThursdays();
+    shoot("weekly");
+    dialog->rbDaily->click();
+    dialog->cntDaily->setValue(3);
+    dialog->btPreview->click();
+    shoot("daily");
+    dialog->rbAnnual->click();
+    dialog->date2->setDate(QDate(2010, 3, 16));
+    dialog->btPreview->click();
+    shoot("annual");
 }
 
 QTEST_MAIN(RecurDialogTest)
