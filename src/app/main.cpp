@@ -28,6 +28,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -108,6 +109,11 @@ void loadReporting(TaskTable &table, const QString &fileName) {
     QString error;
     if (table.load(fileName, &error))
         return;
+    // A FIFO or a directory holds nothing to keep, and copying a FIFO would wait forever.
+    if (!QFileInfo(fileName).isFile()) {
+        prompter().error(error);
+        return;
+    }
     // Keep the unreadable file: the next save would otherwise overwrite it.
     const QString copy = fileName + QStringLiteral(".bad");
     QFile::remove(copy);
