@@ -137,10 +137,12 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent) {
     connectNavigation();
     createToolBars();
     connectTaskCommands();
+    connectMaintenance();
+    connectDragDrop();
     applyLayoutValues();
     loadTaskFiles();
     setWindowTitle(QStringLiteral("Corvane"));
-    setWindowIcon(themedIcon(QString(), QStringLiteral("corvane")));
+    setWindowIcon(appIcon());
     createAlarmsAndTray();
     gridDay->setSelectionActive(false);
     gridNonday->setSelectionActive(false);
@@ -300,6 +302,7 @@ void TfrmMain::createMenus() {
     QMenu *undated = exportMenu->addMenu(QStringLiteral("Non Date Oriented Tasks"));
     undated->addAction(HTMLFormat4);
     undated->addAction(CommaDelimitedFormat2);
+    createInterchangeCommands(file, exportMenu);
     file->addAction(PublishCalendarasWebPage1);
     file->addSeparator();
     file->addAction(Holidays1);

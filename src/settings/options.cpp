@@ -289,7 +289,7 @@ void TfrmOptions::ReadSettings() {
 
 void TfrmOptions::SaveSettings() {
     QString error;
-    if (!writeAutostart(cbStartup->isChecked(), QCoreApplication::applicationFilePath(), &error)) {
+    if (!writeAutostart(cbStartup->isChecked(), autostartCommand(), &error)) {
         prompter().error(error);
         return;
     }

@@ -378,6 +378,15 @@ bool TaskTable::fromGridBytes(const QByteArray &bytes, const QString &fileName, 
     return true;
 }
 
+void TaskTable::takeContents(TaskTable &&other) {
+    m_columns = other.m_columns;
+    m_rows = other.m_rows;
+    m_cells = std::move(other.m_cells);
+    m_widths = std::move(other.m_widths);
+    m_compares.resize(m_columns);
+    changed();
+}
+
 void TaskTable::changed(int column, int row) const {
     if (m_observer)
         m_observer(column, row);
