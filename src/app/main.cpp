@@ -8,7 +8,7 @@
 #include "app/tray.h"
 #include "app/updatereminder.h"
 #include "filters/filter.h"
-#include "holidays/holidayrules.h"
+#include "output/printselection.h"
 #include "settings/colorvalue.h"
 #include "settings/options.h"
 #include "settings/settingsstore.h"
@@ -108,6 +108,7 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent) {
     minimumWindowWidth = corvane::minimumWindowWidth(logicalDpiX());
     setMinimumWidth(minimumClientWidth(logicalDpiX()));
     setUpStoreTable(gridStore);
+    setUpPrintTable(gridPrint);
     gridHoliday.setColumnCount(4);
 
     createActions();
@@ -117,10 +118,13 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent) {
     connectNavigation();
     createToolBars();
     connectTaskCommands();
+    connectMaintenance();
+    connectDragDrop();
+    connectHolidays();
     applyLayoutValues();
     loadTaskFiles();
     setWindowTitle(QStringLiteral("Corvane"));
-    setWindowIcon(themedIcon(QString(), QStringLiteral("corvane")));
+    setWindowIcon(appIcon());
     createAlarmsAndTray();
     gridDay->setSelectionActive(false);
     gridNonday->setSelectionActive(false);
@@ -280,6 +284,7 @@ void TfrmMain::createMenus() {
     QMenu *undated = exportMenu->addMenu(QStringLiteral("Non Date Oriented Tasks"));
     undated->addAction(HTMLFormat4);
     undated->addAction(CommaDelimitedFormat2);
+    createInterchangeCommands(file, exportMenu);
     file->addAction(PublishCalendarasWebPage1);
     file->addSeparator();
     file->addAction(Holidays1);
@@ -500,9 +505,7 @@ void TfrmMain::showEvent(QShowEvent *event) {
 
 void TfrmMain::FormShow() {
     fix2000();
-    QString reason;
-    if (!loadHolidays(gridHoliday, besideProgram(QStringLiteral("holiday.grd")), &reason))
-        prompter().error(reason);
+    loadHolidayTable();
     showTodayOnCalendars();
     readFromStore(dayNumber(selectedDate().date()));
     UpdateLabels(currentCalendar);

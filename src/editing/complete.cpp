@@ -1,10 +1,8 @@
 #include "editing/complete.h"
 
-#include "app/program.h"
 #include "editing/completedhistory.h"
 #include "editing/editorwidgets.h"
 #include "settings/options.h"
-#include "settings/settingsstore.h"
 #include "store/tasktable.h"
 #include "widgets/prompter.h"
 #include "widgets/shadowlabel.h"
@@ -46,13 +44,6 @@ QWidget *labelledMemo(const QString &caption, QPlainTextEdit *memo, QWidget *par
     layout->addWidget(label);
     layout->addWidget(memo);
     return box;
-}
-
-// The options window holds the live setting; without it (the window on its own) the stored one counts.
-bool confirmDeleting() {
-    if (const TfrmOptions *options = forms().frmOptions)
-        return options->cbConfirm->isChecked();
-    return SettingsStore().readBool(QStringLiteral("Options"), QStringLiteral("Confirm"), true);
 }
 
 } // namespace

@@ -1,7 +1,9 @@
 #include "settings/autostart.h"
 
 #include "store/atomicfile.h"
+#include "store/programfolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -33,13 +35,16 @@ QString quoteExecArgument(const QString &argument) {
     return quoted;
 }
 
-QByteArray autostartEntry(const QString &executable) {
+QByteArray autostartEntry(const QStringList &command) {
+    QStringList quoted;
+    for (const QString &argument : command)
+        quoted += quoteExecArgument(argument);
     const QString text = QStringLiteral("[Desktop Entry]\n"
                                         "Type=Application\n"
                                         "Name=Corvane\n"
                                         "Exec=%1\n"
                                         "X-GNOME-Autostart-enabled=true\n")
-                             .arg(quoteExecArgument(executable));
+                             .arg(quoted.join(u' '));
     return text.toUtf8();
 }
 
@@ -69,7 +74,14 @@ bool checkAutostart() {
     return hasExec && !hidden && !disabled;
 }
 
-bool writeAutostart(bool on, const QString &executable, QString *error) {
+QStringList autostartCommand() {
+    QStringList command{QCoreApplication::applicationFilePath()};
+    if (!chosenDataFolder().isEmpty())
+        command << QStringLiteral("--data-dir") << chosenDataFolder();
+    return command;
+}
+
+bool writeAutostart(bool on, const QStringList &command, QString *error) {
     const QString fileName = autostartFile();
     if (!on) {
         QFile file(fileName);
@@ -82,7 +94,7 @@ bool writeAutostart(bool on, const QString &executable, QString *error) {
     }
     QString reason = QStringLiteral("Could not create its folder");
     const bool written = QDir().mkpath(QFileInfo(fileName).absolutePath()) &&
-                         writeFileAtomically(fileName, autostartEntry(executable), &reason);
+                         writeFileAtomically(fileName, autostartEntry(command), &reason);
     if (!written && error)
         *error = QStringLiteral("The start-up entry %1 could not be written: %2")
                      .arg(QDir::toNativeSeparators(fileName), reason);

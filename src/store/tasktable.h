@@ -43,6 +43,9 @@ public:
     void moveRow(int from, int to);
     // Empties every cell of every data row; the title row and the row count stay.
     void clear();
+    // Takes the shape, cells and widths of another table; the observer, comparisons and sort order of
+    // this one stay, and the observer is told once.
+    void takeContents(TaskTable &&other);
     // True when every cell of the data row is empty.
     bool rowIsEmpty(int row) const;
 

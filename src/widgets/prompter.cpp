@@ -27,6 +27,7 @@ public:
         QMessageBox box(QMessageBox::NoIcon, title(), text, QMessageBox::Ok, parent());
         box.exec();
     }
+    void warning(const QString &text) override { QMessageBox::warning(parent(), title(), text); }
     bool confirm(const QString &text) override {
         return QMessageBox::question(parent(), title(), text, QMessageBox::Yes | QMessageBox::No,
                                      QMessageBox::No) == QMessageBox::Yes;

@@ -24,6 +24,8 @@ public:
     virtual void information(const QString &text) = 0;
     // An ordinary message box with OK.
     virtual void message(const QString &text) = 0;
+    // A message box of the error kind with OK, without the sound.
+    virtual void warning(const QString &text) = 0;
     // A question with Yes and No; true only for Yes.
     virtual bool confirm(const QString &text) = 0;
     // An input box; nothing when cancelled.

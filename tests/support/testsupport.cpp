@@ -4,8 +4,11 @@
 #include "store/dateformats.h"
 #include "store/programfolder.h"
 
+#include <QCoreApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <csignal>
 
@@ -125,6 +128,13 @@ void pinFormats(const QString &localeName) {
     const QLocale locale(localeName);
     QLocale::setDefault(locale);
     setFormats(FormatSettings::fromLocale(locale));
+}
+
+// A relative source path is relative to the build folder, which holds the tests' folder.
+QString sourceFile(const QString &relative) {
+    const QDir build(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));
+    return build.absoluteFilePath(QFileInfo(QStringLiteral(__FILE__)).path() + QStringLiteral("/../") +
+                                  relative);
 }
 
 } // namespace corvane::test
