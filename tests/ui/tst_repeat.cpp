@@ -6,6 +6,7 @@
 #include "store/daynumber.h"
 #include "store/programfolder.h"
 #include "testsupport.h"
+#include "widgets/shadowlabel.h"
 #include "widgets/taskgrid.h"
 
 #include <QAction>
@@ -71,6 +72,8 @@ private slots:
 
     void weeklyRepeatFromTheEditor();
     void cancelLeavesTheStoreAlone();
+    void blankNotesCannotRepeat();
+    void copyOnTheShownDayJoinsTheDayView();
 
 private:
     std::unique_ptr<test::Sandbox> sandbox;
@@ -194,6 +197,48 @@ void RepeatFlowTest::cancelLeavesTheStoreAlone() {
     QCOMPARE(modal->shown.size(), 2);
     QCOMPARE(main->gridStore.rowCount(), 2);
     QCOMPARE(test::readFile(besideProgram("grid.grd")), before);
+}
+
+void RepeatFlowTest::blankNotesCannotRepeat() {
+    modal->then([](QDialog &dialog) {
+        auto &editor = static_cast<TfrmEdit &>(dialog);
+        editor.show();
+        editor.memMain->selectAll();
+        QTest::keyClick(editor.memMain, Qt::Key_Delete);
+        editor.btRepeat->click();
+        editor.btCancel->click();
+        return editor.result();
+    });
+    main->btEditClick(main->tbEdit1);
+    QCOMPARE(prompts->errors, QStringList{"The Notes are blank!"});
+    QCOMPARE(modal->shown.size(), 1);
+}
+
+// A run that starts on the day shown puts a copy there; the day view shows it and a later write-back of
+// the day keeps it.
+void RepeatFlowTest::copyOnTheShownDayJoinsTheDayView() {
+    modal->then([this](QDialog &dialog) {
+        auto &editor = static_cast<TfrmEdit &>(dialog);
+        editor.show();
+        modal->then([](QDialog &repeatDialog) {
+            auto &recur = static_cast<TfrmRecur &>(repeatDialog);
+            recur.show();
+            recur.rbDaily->click();
+            recur.date1->setDate(today);
+            recur.date2->setDate(today.addDays(1));
+            recur.btPreview->click();
+            recur.btOK->click();
+            return recur.result();
+        });
+        editor.btRepeat->click();
+        return editor.result();
+    });
+    main->btEditClick(main->tbEdit1);
+    QCOMPARE(main->gridStore.rowCount(), 1 + 3);
+    QCOMPARE(main->gridDay->table().rowCount(), 1 + 2);
+    QCOMPARE(main->lblDate->text(), QString("2 tasks Wed 3/15/2000  Today"));
+    main->writeToStore(dayNumber(today));
+    QCOMPARE(main->gridStore.rowCount(), 1 + 3);
 }
 
 QTEST_MAIN(RepeatFlowTest)
