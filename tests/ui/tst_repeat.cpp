@@ -74,6 +74,7 @@ private slots:
     void cancelLeavesTheStoreAlone();
     void blankNotesCannotRepeat();
     void copyOnTheShownDayJoinsTheDayView();
+    void screenshot();
 
 private:
     void repeatFromTheEditor(const std::function<void(TfrmEdit &)> &inEditor,
@@ -238,6 +239,20 @@ void RepeatFlowTest::copyOnTheShownDayJoinsTheDayView() {
     QCOMPARE(main->lblDate->text(), QString("2 tasks Wed 3/15/2000  Today"));
     main->writeToStore(dayNumber(today));
     QCOMPARE(main->gridStore.rowCount(), 1 + 3);
+}
+
+void RepeatFlowTest::screenshot() {
+    const QString target = qEnvironmentVariable("CORVANE_SHOTS");
+    if (target.isEmpty())
+        QSKIP("screenshots only when CORVANE_SHOTS names a folder");
+    repeatFromTheEditor([](TfrmEdit &) {},
+                        [&](TfrmRecur &recur) {
+                            recur.rbWeekly->click();
+                            recur.cbWTue->setChecked(true);
+                            recur.btPreview->click();
+                            QTest::qWait(100);
+                            recur.grab().save(target + "/recur-from-editor.png");
+                        });
 }
 
 QTEST_MAIN(RepeatFlowTest)
