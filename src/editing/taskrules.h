@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/dayview.h"
 #include "store/tasktable.h"
 
 #include <QDate>
@@ -11,10 +12,6 @@ namespace corvane {
 
 // The two visible task lists the commands act on.
 enum class TaskList { Day, Nonday };
-
-// Columns of gridDay and gridNonday.
-enum DayColumn { DayTime = 0, DayCategory, DayWhat, DayDone, DayAlarm };
-enum NondayColumn { NondayCategory = 0, NondayWhat, NondayDone };
 
 // One task as the editor shows it.
 struct TaskFields {
