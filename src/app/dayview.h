@@ -1,6 +1,5 @@
 #pragma once
 
-#include "editing/taskrules.h" // the columns of the day list and the non-date list
 #include "store/routines.h"
 #include "store/tasktable.h"
 
@@ -8,6 +7,10 @@
 #include <QString>
 
 namespace corvane {
+
+// Columns of the day list gridDay and of the non-date list gridNonday.
+enum DayColumn { DayTime = 0, DayCategory = 1, DayWhat = 2, DayDone = 3, DayAlarm = 4 };
+enum NondayColumn { NondayCategory = 0, NondayWhat = 1, NondayDone = 2 };
 
 // The initial shapes: gridStore has six columns and no task rows; the lists have their titles and one
 // empty row. The store compares its keys as store keys, the day list its times as times.
