@@ -8,6 +8,7 @@
 #include "app/tray.h"
 #include "app/updatereminder.h"
 #include "filters/filter.h"
+#include "output/printselection.h"
 #include "settings/colorvalue.h"
 #include "settings/options.h"
 #include "settings/settingsstore.h"
@@ -26,7 +27,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -101,19 +101,6 @@ QVBoxLayout *newListPane(QWidget *pane, QWidget *title, QToolBar *tools) {
     return column;
 }
 
-void loadReporting(TaskTable &table, const QString &fileName) {
-    if (!QFile::exists(fileName))
-        return;
-    QString error;
-    if (table.load(fileName, &error))
-        return;
-    // Keep the unreadable file: the next save would otherwise overwrite it.
-    const QString copy = fileName + QStringLiteral(".bad");
-    QFile::remove(copy);
-    QFile::copy(fileName, copy);
-    prompter().error(error + QStringLiteral("\nA copy of it was kept as ") + copy);
-}
-
 } // namespace
 
 TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent) {
@@ -121,6 +108,7 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent) {
     minimumWindowWidth = corvane::minimumWindowWidth(logicalDpiX());
     setMinimumWidth(minimumClientWidth(logicalDpiX()));
     setUpStoreTable(gridStore);
+    setUpPrintTable(gridPrint);
     gridHoliday.setColumnCount(4);
 
     createActions();
@@ -131,6 +119,8 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent) {
     createToolBars();
     connectTaskCommands();
     connectHolidays();
+    connectMaintenance();
+    connectDragDrop();
     applyLayoutValues();
     loadTaskFiles();
     setWindowTitle(QStringLiteral("Corvane"));
@@ -294,6 +284,7 @@ void TfrmMain::createMenus() {
     QMenu *undated = exportMenu->addMenu(QStringLiteral("Non Date Oriented Tasks"));
     undated->addAction(HTMLFormat4);
     undated->addAction(CommaDelimitedFormat2);
+    createInterchangeCommands(file, exportMenu);
     file->addAction(PublishCalendarasWebPage1);
     file->addSeparator();
     file->addAction(Holidays1);
@@ -491,8 +482,10 @@ void TfrmMain::writeLayoutValues() {
 }
 
 void TfrmMain::loadTaskFiles() {
-    loadReporting(gridStore, besideProgram(QStringLiteral("grid.grd")));
-    loadReporting(gridNonday->table(), besideProgram(QStringLiteral("gridNon.grd")));
+    loadTableReporting(gridStore, besideProgram(QStringLiteral("grid.grd")));
+    // Stores written by older versions may be in plain text order; the check costs one pass.
+    sortStore(gridStore);
+    loadTableReporting(gridNonday->table(), besideProgram(QStringLiteral("gridNon.grd")));
 }
 
 // --- First showing and closing ----------------------------------------------------------------------
