@@ -41,6 +41,8 @@ TfrmHoliday::TfrmHoliday(QWidget *parent) : QDialog(parent), m_rules(newHolidayT
     loadRules();
     grid->setTable(&m_rules);
     grid->setRowDragEnabled(true);
+    // The only list of the dialog: its current row is always the one Edit and Delete act on.
+    grid->setSelectionActive(true);
 
     btAdd = new QPushButton(QStringLiteral("&Add"), this);
     btEdit = new QPushButton(QStringLiteral("&Edit"), this);
