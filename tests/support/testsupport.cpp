@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QFile>
+#include <QPrinter>
 
 namespace corvane::test {
 
@@ -41,7 +42,12 @@ QString FakePrompter::saveFileName(const QString &caption, const QString &filter
     return openFileName(caption, filter, fileName);
 }
 
-bool FakePrompter::choosePrinter(QPrinter &) {
+bool FakePrompter::choosePrinter(QPrinter &printer) {
+    ++printDialogs;
+    if (printerAnswer && !printFile.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printFile);
+    }
     return printerAnswer;
 }
 

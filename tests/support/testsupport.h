@@ -42,6 +42,9 @@ public:
     std::deque<std::optional<QString>> inputAnswers;
     std::deque<QString> fileAnswers;
     bool printerAnswer = true;
+    // When set, a confirmed print dialog prints to this PDF file.
+    QString printFile;
+    int printDialogs = 0;
     bool openUrlAnswer = true;
 };
 
