@@ -33,6 +33,12 @@ MainOutput::MainOutput(TfrmMain &main) : QObject(&main), m_main(main) {
     bind({main.Print1, main.tbPrint}, &MainOutput::Print1Click);
     bind({main.Print3, main.tbPrint1}, &MainOutput::Print3Click);
     bind({main.Print4, main.tbPrint2}, &MainOutput::Print2Click);
+    bind({main.HTMLFormat1, main.HTMLFormat2}, &MainOutput::HTMLFormat1Click);
+    bind({main.CSVFormat1, main.CSVFormat2}, &MainOutput::CSVFormat1Click);
+    bind({main.HTMLFormat3}, &MainOutput::HTMLFormat3Click);
+    bind({main.CommaDelimitedFormat1}, &MainOutput::CommaDelimitedFormat1Click);
+    bind({main.HTMLFormat4}, &MainOutput::HTMLFormat4Click);
+    bind({main.CommaDelimitedFormat2}, &MainOutput::CommaDelimitedFormat2Click);
 }
 
 void MainOutput::Print1Click() {
@@ -56,6 +62,40 @@ void MainOutput::Print3Click() {
 void MainOutput::Print2Click() {
     const TaskGrid &list = *m_main.gridNonday;
     printWithDialog(list.table(), nondayPrintSettings(list.font(), shownWidths(list)));
+}
+
+const TaskTable &MainOutput::focusedList() const {
+    return m_main.gridDay->hasFocus() ? m_main.gridDay->table() : m_main.gridNonday->table();
+}
+
+const TaskTable &MainOutput::selectedDateTasks() {
+    if (const TfrmPrint *dialog = forms().frmPrint)
+        dialog->TransfertoGridPrint(m_main.gridStore, m_main.gridPrint, false);
+    return m_main.gridPrint;
+}
+
+void MainOutput::HTMLFormat1Click() {
+    m_html.exportTable(focusedList());
+}
+
+void MainOutput::CSVFormat1Click() {
+    m_commaDelimited.exportTable(focusedList());
+}
+
+void MainOutput::HTMLFormat3Click() {
+    m_html.exportTable(selectedDateTasks());
+}
+
+void MainOutput::CommaDelimitedFormat1Click() {
+    m_commaDelimited.exportTable(selectedDateTasks());
+}
+
+void MainOutput::HTMLFormat4Click() {
+    m_html.exportTable(m_main.gridNonday->table());
+}
+
+void MainOutput::CommaDelimitedFormat2Click() {
+    m_commaDelimited.exportTable(m_main.gridNonday->table());
 }
 
 } // namespace corvane

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "output/tableexporter.h"
+
 #include <QObject>
 #include <QString>
 
@@ -20,8 +22,23 @@ public:
     void Print3Click();
     void Print2Click();
 
+    // Export of the focused list (the day list when it has the focus, else the non-date list), of the
+    // date-oriented tasks the print dialog selects, and of the non-date list.
+    void HTMLFormat1Click();
+    void CSVFormat1Click();
+    void HTMLFormat3Click();
+    void CommaDelimitedFormat1Click();
+    void HTMLFormat4Click();
+    void CommaDelimitedFormat2Click();
+
 private:
+    const TaskTable &focusedList() const;
+    // gridPrint filled with the date-oriented tasks the print dialog's current choices select.
+    const TaskTable &selectedDateTasks();
+
     TfrmMain &m_main;
+    TableExporter m_html{ExportFormat::Html, QStringLiteral("tasks.htm"), true};
+    TableExporter m_commaDelimited{ExportFormat::CommaDelimited, QStringLiteral("tasks.txt"), true};
 };
 
 } // namespace corvane

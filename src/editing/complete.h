@@ -1,5 +1,6 @@
 #pragma once
 
+#include "output/tableexporter.h"
 #include "store/tasktable.h"
 
 #include <QDialog>
@@ -37,6 +38,9 @@ public slots:
     void Delete1Click();
     void Clear1Click();
     void Close1Click();
+    void Print1Click();
+    void HTMLFormat1Click();
+    void CommaDelimited1Click();
     void memWhatExit();
     void ResizeGrid();
 
@@ -52,6 +56,8 @@ private:
 
     const ShadowLabel *m_titleStyle;
     TaskTable m_history;
+    TableExporter m_html{ExportFormat::Html, QStringLiteral("output.htm"), false};
+    TableExporter m_commaDelimited{ExportFormat::CommaDelimited, QStringLiteral("output.txt"), false};
 };
 
 } // namespace corvane

@@ -24,13 +24,6 @@ namespace {
 
 const QDateTime printedAt(QDate(2000, 3, 15), QTime(14, 5));
 
-QString pdfText(const QString &fileName) {
-    QProcess process;
-    process.start("pdftotext", {"-layout", fileName, "-"});
-    process.waitForFinished();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 QString pdfInfo(const QString &fileName) {
     QProcess process;
     process.start("pdfinfo", {fileName});
@@ -67,7 +60,7 @@ void TablePrintTest::pageShowsTitleDateTimeColumnTitlesAndEveryLineOfACell() {
     TaskTable table = printRows(2);
     table.setCell(PrintWhat, 2, "Call the bank\r\nthen write to Zoë");
     QVERIFY(printToPdf(sandbox.path("p.pdf"), table, selectionPrintSettings()));
-    const QString text = pdfText(sandbox.path("p.pdf"));
+    const QString text = test::pdfText(sandbox.path("p.pdf"));
     const QStringList lines = text.split('\n', Qt::SkipEmptyParts);
     QVERIFY2(lines.value(0).contains(QRegularExpression("^\\s*3/15/2000\\s+Tasks for ALL dates\\s+2:05 PM$")),
              qPrintable(lines.value(0)));
@@ -85,7 +78,7 @@ void TablePrintTest::longTableBreaksPagesWithTheItemsOnEachPage() {
         sandbox.path("p.pdf"), printRows(150),
         dayListPrintSettings("Tasks for today", printFont("Arial", 10), {59, 63, 68, 350, 48, 54})));
     QVERIFY(pdfInfo(sandbox.path("p.pdf")).contains(QRegularExpression("Pages:\\s+[3-9]\n")));
-    const QString text = pdfText(sandbox.path("p.pdf"));
+    const QString text = test::pdfText(sandbox.path("p.pdf"));
     const QStringList pages = text.split('\f', Qt::SkipEmptyParts);
     QVERIFY(pages.size() >= 3);
     for (const QString &page : pages) {
@@ -103,10 +96,10 @@ void TablePrintTest::tooWideTableShrinksToThePage() {
     PrintSettings settings = selectionPrintSettings();
     settings.columnWidths = {300, 300, 300, 300, 300, 300};
     QVERIFY(printToPdf(sandbox.path("wide.pdf"), table, settings));
-    QVERIFY(pdfText(sandbox.path("wide.pdf")).contains("LastColumn"));
+    QVERIFY(test::pdfText(sandbox.path("wide.pdf")).contains("LastColumn"));
     settings.fit = FitToPage::Never;
     QVERIFY(printToPdf(sandbox.path("cut.pdf"), table, settings));
-    QVERIFY(!pdfText(sandbox.path("cut.pdf")).contains("LastColumn"));
+    QVERIFY(!test::pdfText(sandbox.path("cut.pdf")).contains("LastColumn"));
 }
 
 void TablePrintTest::completedTasksPrintLandscape() {
@@ -116,7 +109,7 @@ void TablePrintTest::completedTasksPrintLandscape() {
     table.setRowCells(1, {"3/15/2000", "10:30 AM", "Work", "Wed 3/15/2000", "report", "went well"});
     QVERIFY(printToPdf(sandbox.path("c.pdf"), table, completedPrintSettings()));
     QVERIFY(pdfInfo(sandbox.path("c.pdf")).contains("792 x 612"));
-    QVERIFY(pdfText(sandbox.path("c.pdf"))
+    QVERIFY(test::pdfText(sandbox.path("c.pdf"))
                 .contains(QRegularExpression("3/15/2000\\s+Completed Tasks\\s+2:05 PM")));
 }
 

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QFile>
 #include <QPrinter>
+#include <QProcess>
 
 namespace corvane::test {
 
@@ -38,7 +39,10 @@ QString FakePrompter::openFileName(const QString &caption, const QString &, cons
 }
 
 QString FakePrompter::saveFileName(const QString &caption, const QString &filter, const QString &fileName,
-                                   const QString &) {
+                                   const QString &defaultSuffix, bool confirmOverwrite) {
+    saveProposals << QStringList{filter, fileName, defaultSuffix,
+                                 confirmOverwrite ? QStringLiteral("ask") : QStringLiteral("replace")}
+                         .join(QStringLiteral(" | "));
     return openFileName(caption, filter, fileName);
 }
 
@@ -103,6 +107,13 @@ void writeFile(const QString &fileName, const QByteArray &bytes) {
 QByteArray readFile(const QString &fileName) {
     QFile file(fileName);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString pdfText(const QString &fileName) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), fileName, QStringLiteral("-")});
+    process.waitForFinished();
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 void pinFormats(const QString &localeName) {
