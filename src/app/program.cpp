@@ -51,6 +51,7 @@ void Program::start() {
         m_main->tray->startHidden();
     else
         m_main->show();
+    m_main->catchUpAlarms();
 }
 
 } // namespace corvane
