@@ -4,6 +4,7 @@
 #include "app/program.h"
 #include "output/print.h"
 #include "output/tableprinter.h"
+#include "output/webcal.h"
 #include "widgets/modal.h"
 #include "widgets/shadowlabel.h"
 #include "widgets/taskgrid.h"
@@ -39,6 +40,7 @@ MainOutput::MainOutput(TfrmMain &main) : QObject(&main), m_main(main) {
     bind({main.CommaDelimitedFormat1}, &MainOutput::CommaDelimitedFormat1Click);
     bind({main.HTMLFormat4}, &MainOutput::HTMLFormat4Click);
     bind({main.CommaDelimitedFormat2}, &MainOutput::CommaDelimitedFormat2Click);
+    bind({main.PublishCalendarasWebPage1, main.tbPublish}, &MainOutput::PublishCalendarasWebPage1Click);
 }
 
 void MainOutput::Print1Click() {
@@ -96,6 +98,22 @@ void MainOutput::HTMLFormat4Click() {
 
 void MainOutput::CommaDelimitedFormat2Click() {
     m_commaDelimited.exportTable(m_main.gridNonday->table());
+}
+
+void MainOutput::PublishCalendarasWebPage1Click() {
+    TfrmWebCal dialog(&m_main);
+    dialog.monthDate = m_main.selectedDate();
+    dialog.daySummary = [this](const QDate &date) { return HTMLDumpEventDay(date); };
+    dialog.dayDetails = [this](const QDate &date) { return HTMLDumpEventDetails(date); };
+    runModal(dialog);
+}
+
+QString MainOutput::HTMLDumpEventDay(const QDate &date) const {
+    return daySummaryHtml(m_main.gridStore, date, m_main.holidayName(date), m_main.rowFilter);
+}
+
+QStringList MainOutput::HTMLDumpEventDetails(const QDate &date) const {
+    return dayDetailLines(m_main.gridStore, date, m_main.rowFilter);
 }
 
 } // namespace corvane

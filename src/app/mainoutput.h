@@ -2,6 +2,7 @@
 
 #include "output/tableexporter.h"
 
+#include <QDate>
 #include <QObject>
 #include <QString>
 
@@ -30,6 +31,11 @@ public:
     void CommaDelimitedFormat1Click();
     void HTMLFormat4Click();
     void CommaDelimitedFormat2Click();
+
+    // The month of the selected day as a web page, and the two queries the page asks of the window.
+    void PublishCalendarasWebPage1Click();
+    QString HTMLDumpEventDay(const QDate &date) const;
+    QStringList HTMLDumpEventDetails(const QDate &date) const;
 
 private:
     const TaskTable &focusedList() const;

@@ -11,4 +11,5 @@ target_sources(corvane_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/print.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tableexporter.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tableprinter.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/webcal.cpp
 )
