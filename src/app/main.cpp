@@ -4,6 +4,7 @@
 #include "app/about.h"
 #include "app/dayview.h"
 #include "app/layoutvalues.h"
+#include "app/mainoutput.h"
 #include "app/program.h"
 #include "app/tray.h"
 #include "app/updatereminder.h"
@@ -121,6 +122,7 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent) {
     connectMaintenance();
     connectDragDrop();
     connectHolidays();
+    output = new MainOutput(*this);
     applyLayoutValues();
     loadTaskFiles();
     setWindowTitle(QStringLiteral("Corvane"));

@@ -30,6 +30,7 @@ class QToolBar;
 namespace corvane {
 
 class DateNavigator;
+class MainOutput;
 class ShadowLabel;
 class TaskGrid;
 class TimerPool;
@@ -184,6 +185,9 @@ public:
     void Options2Click();
     void optionsStrikeOutChanged();
     void applyGridFont(const QFont &font, int rowHeight);
+
+    // --- Printing, export and the web page (mainoutput.cpp) ---------------------------------------------
+    MainOutput *output;
 
     // --- Settings -------------------------------------------------------------------------------------
     void ReadSettings();

@@ -2,6 +2,7 @@
 
 #include "editing/completedhistory.h"
 #include "editing/editorwidgets.h"
+#include "output/tableprinter.h"
 #include "settings/options.h"
 #include "store/tasktable.h"
 #include "widgets/prompter.h"
@@ -67,10 +68,6 @@ TfrmComplete::TfrmComplete(const ShadowLabel *titleStyle, QWidget *parent)
     Clear1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete));
     file->addSeparator();
     Close1 = file->addAction(QStringLiteral("Close"));
-    // Printing and export come with the output windows.
-    for (QAction *later : {Print1, HTMLFormat1, CommaDelimited1})
-        later->setEnabled(false);
-    exportMenu->setEnabled(false);
 
     lblCompTitle = new ShadowLabel(QStringLiteral("Completed Tasks"), this);
     QFont titleFont = lblCompTitle->font();
@@ -111,6 +108,9 @@ TfrmComplete::TfrmComplete(const ShadowLabel *titleStyle, QWidget *parent)
     connect(Deleterow1, &QAction::triggered, this, &TfrmComplete::Delete1Click);
     connect(Clear1, &QAction::triggered, this, &TfrmComplete::Clear1Click);
     connect(Close1, &QAction::triggered, this, &TfrmComplete::Close1Click);
+    connect(Print1, &QAction::triggered, this, &TfrmComplete::Print1Click);
+    connect(HTMLFormat1, &QAction::triggered, this, &TfrmComplete::HTMLFormat1Click);
+    connect(CommaDelimited1, &QAction::triggered, this, &TfrmComplete::CommaDelimited1Click);
     connect(gridComp, &TaskGrid::currentRowChanged, this, &TfrmComplete::gridDrawCell);
     connect(gridComp, &TaskGrid::contentsChanged, this, &TfrmComplete::gridDrawCell);
     memWhat->installEventFilter(this);
@@ -176,6 +176,18 @@ void TfrmComplete::Clear1Click() {
 
 void TfrmComplete::Close1Click() {
     close();
+}
+
+void TfrmComplete::Print1Click() {
+    printWithDialog(history(), completedPrintSettings());
+}
+
+void TfrmComplete::HTMLFormat1Click() {
+    m_html.exportTable(history());
+}
+
+void TfrmComplete::CommaDelimited1Click() {
+    m_commaDelimited.exportTable(history());
 }
 
 void TfrmComplete::ResizeGrid() {

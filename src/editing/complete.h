@@ -1,5 +1,6 @@
 #pragma once
 
+#include "output/tableexporter.h"
 #include "store/tasktable.h"
 
 #include <QDialog>
@@ -38,6 +39,9 @@ public slots:
     void Delete1Click();
     void Clear1Click();
     void Close1Click();
+    void Print1Click();
+    void HTMLFormat1Click();
+    void CommaDelimited1Click();
     void memWhatExit();
     void ResizeGrid();
 
@@ -56,6 +60,8 @@ private:
     // The record the memos show, and its two texts as they were then.
     int m_memoRow = 0;
     QString m_memoWhat, m_memoNotes;
+    TableExporter m_html{ExportFormat::Html, QStringLiteral("output.htm"), false};
+    TableExporter m_commaDelimited{ExportFormat::CommaDelimited, QStringLiteral("output.txt"), false};
 };
 
 } // namespace corvane

@@ -53,8 +53,8 @@ void CompleteWindowTest::titlesAreRestoredAtStart() {
              (QStringList{"Comp Date", "Time", "Category", "Orig Date", "What", "Comp Notes"}));
     QCOMPARE(window.history().cell(CompWhat, 1), QString("old task"));
     QCOMPARE(window.memWhat->toPlainText(), QString("old task"));
-    QVERIFY(!window.Print1->isEnabled());
-    QVERIFY(!window.HTMLFormat1->isEnabled());
+    QVERIFY(window.Print1->isEnabled());
+    QVERIFY(window.HTMLFormat1->isEnabled());
 }
 
 void CompleteWindowTest::completionIsSavedAtOnce() {
