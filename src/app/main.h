@@ -1,5 +1,6 @@
 #pragma once
 
+#include "alarms/alarmmonitor.h"
 #include "calendar/daycellpainter.h"
 #include "calendar/hoversummary.h"
 #include "calendar/layoutmath.h"
@@ -36,6 +37,7 @@ class TfrmOptions;
 class TfrmFind;
 class AlarmPanel;
 class TrayController;
+struct IcalSelection;
 
 // The main window: calendars, the day view with its notes memo, the non-date list, menus and tool bars.
 // Controls keep the names the commands know them by; commands tell their callers apart by sender().
@@ -95,6 +97,8 @@ public:
     int alarmTrigger, flashTrigger, layoutTrigger, hoverTrigger, clockTrigger;
     // An alarm is on screen, or the program is closing: no alarm is looked for.
     bool alarmShowing = false;
+    // Missed and snoozed alarms, and the moment of the last check (mainalarms.cpp).
+    AlarmMonitor alarmMonitor;
     // 638 pixels at 96 pixels per inch, scaled to the screen.
     int minimumWindowWidth;
     // The calendar whose date is the selected day; none until the calendars exist.
@@ -227,6 +231,20 @@ public:
     void cal1DragOver(const QMimeData *data, bool *accept);
     void cal1DragDrop(MonthCalendar *target, const QMimeData *data, int cellId);
 
+    // --- iCalendar (maininterchange.cpp) ---------------------------------------------------------------
+    QAction *ICalendarFormat1, *ImportICalendar1;
+    // The file name the next export offers.
+    QString icalFileName = QStringLiteral("tasks.ics");
+    IcalSelection icalSelection() const;
+    void ICalendarFormat1Click();
+    void ImportICalendar1Click();
+
+    // --- Holidays (mainholidays.cpp) ------------------------------------------------------------------
+    void connectHolidays();
+    void Holidays1Click();
+    // Reads holiday.grd into gridHoliday; a corrupt file is reported and leaves no rules.
+    void loadHolidayTable();
+
 public slots:
     void cal1Click();
     void cal1DateChange();
@@ -270,6 +288,9 @@ public slots:
     void Hidecalendar1Click();
     void Hide1Click();
     void Exit2Click();
+    // At start: raises the alarms that fell due while the program was not running.
+    void catchUpAlarms();
+    void pnlAlarmSnooze(int minutes);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -281,9 +302,13 @@ private:
     void createAlarmsAndTray(); // mainalarms.cpp
     void connectMaintenance();  // mainmaintenance.cpp
     void connectDragDrop();     // maindragdrop.cpp
+    AlarmOptions alarmOptions() const;
+    void raiseAlarm(const std::optional<RaisedAlarm> &alarm);
+    void putAlarmAway();
     void createActions();
     void connectTaskCommands();
     void createMenus();
+    void createInterchangeCommands(QMenu *file, QMenu *exportMenu);
     void createToolBars();
     void createPanes();
     void loadTaskFiles();
