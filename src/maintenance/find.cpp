@@ -50,6 +50,8 @@ TfrmFind::TfrmFind(QWidget *parent) : QDialog(parent) {
     grid->addLayout(buttons, 0, 3, 2, 1);
     grid->setColumnStretch(1, 1);
 
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
     connect(edFind, &QLineEdit::textChanged, this,
             [this](const QString &text) { btFindNext->setEnabled(!text.isEmpty()); });
     connect(btFindNext, &QPushButton::clicked, this, &TfrmFind::findNext);

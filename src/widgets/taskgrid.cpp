@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include <algorithm>
 
@@ -234,8 +235,17 @@ void TaskGrid::startRowDrag() {
     drag->setMimeData(rowDragData());
     const QRect rowRect(0, rowViewportPosition(modelRow), viewport()->width(),
                         QTableView::rowHeight(modelRow));
-    drag->setPixmap(viewport()->grab(rowRect));
-    drag->setHotSpot(m_dragStart - rowRect.topLeft());
+    // The row, faded, hangs below and right of the pointer, so the day or row aimed at stays in sight.
+    const QPixmap picture = viewport()->grab(rowRect);
+    QPixmap faded(picture.size());
+    faded.setDevicePixelRatio(picture.devicePixelRatio());
+    faded.fill(Qt::transparent);
+    QPainter painter(&faded);
+    painter.setOpacity(0.7);
+    painter.drawPixmap(0, 0, picture);
+    painter.end();
+    drag->setPixmap(faded);
+    drag->setHotSpot(QPoint(-12, -12));
     drag->exec(Qt::MoveAction);
 }
 
