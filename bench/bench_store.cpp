@@ -80,7 +80,8 @@ struct Fixture {
     TaskTable store;
 
     Fixture() : file(dir.filePath("grid.grd")), store(generatedStore()) {
-        store.save(file);
+        if (!store.save(file))
+            std::fprintf(stderr, "Could not write %s\n", qPrintable(file));
         fileSize = QFileInfo(file).size();
     }
 };
@@ -107,7 +108,7 @@ void BM_LoadedMemory(benchmark::State &state) {
         const long residentBefore = residentBytes();
         const size_t heapBefore = mallinfo2().uordblks;
         auto *store = new TaskTable(newStore());
-        store->load(f.file);
+        benchmark::DoNotOptimize(store->load(f.file));
         malloc_trim(0);
         state.counters["resident_per_file_byte"] = double(residentBytes() - residentBefore) / f.fileSize;
         state.counters["heap_per_file_byte"] = double(mallinfo2().uordblks - heapBefore) / f.fileSize;

@@ -27,8 +27,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFile>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -103,24 +101,6 @@ QVBoxLayout *newListPane(QWidget *pane, QWidget *title, QToolBar *tools) {
     return column;
 }
 
-void loadReporting(TaskTable &table, const QString &fileName) {
-    if (!QFile::exists(fileName))
-        return;
-    QString error;
-    if (table.load(fileName, &error))
-        return;
-    // A FIFO or a directory holds nothing to keep, and copying a FIFO would wait forever.
-    if (!QFileInfo(fileName).isFile()) {
-        prompter().error(error);
-        return;
-    }
-    // Keep the unreadable file: the next save would otherwise overwrite it.
-    const QString copy = fileName + QStringLiteral(".bad");
-    QFile::remove(copy);
-    QFile::copy(fileName, copy);
-    prompter().error(error + QStringLiteral("\nA copy of it was kept as ") + copy);
-}
-
 } // namespace
 
 TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent) {
@@ -137,12 +117,10 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent) {
     connectNavigation();
     createToolBars();
     connectTaskCommands();
-    connectMaintenance();
-    connectDragDrop();
     applyLayoutValues();
     loadTaskFiles();
     setWindowTitle(QStringLiteral("Corvane"));
-    setWindowIcon(appIcon());
+    setWindowIcon(themedIcon(QString(), QStringLiteral("corvane")));
     createAlarmsAndTray();
     gridDay->setSelectionActive(false);
     gridNonday->setSelectionActive(false);
@@ -302,7 +280,6 @@ void TfrmMain::createMenus() {
     QMenu *undated = exportMenu->addMenu(QStringLiteral("Non Date Oriented Tasks"));
     undated->addAction(HTMLFormat4);
     undated->addAction(CommaDelimitedFormat2);
-    createInterchangeCommands(file, exportMenu);
     file->addAction(PublishCalendarasWebPage1);
     file->addSeparator();
     file->addAction(Holidays1);
@@ -500,8 +477,10 @@ void TfrmMain::writeLayoutValues() {
 }
 
 void TfrmMain::loadTaskFiles() {
-    loadReporting(gridStore, besideProgram(QStringLiteral("grid.grd")));
-    loadReporting(gridNonday->table(), besideProgram(QStringLiteral("gridNon.grd")));
+    loadTableReporting(gridStore, besideProgram(QStringLiteral("grid.grd")));
+    // Stores written by older versions may be in plain text order; the check costs one pass.
+    sortStore(gridStore);
+    loadTableReporting(gridNonday->table(), besideProgram(QStringLiteral("gridNon.grd")));
 }
 
 // --- First showing and closing ----------------------------------------------------------------------

@@ -1,11 +1,11 @@
 #include "editing/categoryfile.h"
 
+#include "store/atomicfile.h"
 #include "store/routines.h"
 #include "store/textcodec.h"
 
 #include <QFile>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -30,13 +30,7 @@ bool saveCategoryFile(const QString &fileName, const QStringList &choices, QStri
     QByteArray bytes;
     for (const QString &choice : choices)
         bytes += choice.toUtf8() + "\r\n";
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return writeFileAtomically(fileName, bytes, error);
 }
 
 int indexOfChoice(const QStringList &choices, const QString &text) {

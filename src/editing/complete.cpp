@@ -13,7 +13,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QEvent>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -97,9 +96,7 @@ TfrmComplete::TfrmComplete(const ShadowLabel *titleStyle, QWidget *parent)
     gridComp->setShowGrid(true);
     gridComp->setWordWrap(true);
     m_history = emptyCompletedTable();
-    QString error;
-    if (QFile::exists(completedFileName()) && !m_history.load(completedFileName(), &error))
-        prompter().error(error);
+    loadTableReporting(m_history, completedFileName());
     setCompletedTitles(m_history);
     gridComp->setTable(&m_history);
     PopupMenu1 = new QMenu(this);

@@ -1,11 +1,11 @@
 #include "store/tasktable.h"
 
+#include "store/atomicfile.h"
 #include "store/textcodec.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <charconv>
@@ -160,6 +160,24 @@ void TaskTable::removeRows(int at, int count) {
     changed();
 }
 
+void TaskTable::removeDataRowsIf(const std::function<bool(int row)> &drop) {
+    // Rows are read before anything moves onto them, since `kept` never passes the row being looked at.
+    int kept = 1;
+    for (int r = 1; r < m_rows; ++r) {
+        if (drop(r))
+            continue;
+        if (kept != r)
+            std::move(m_cells.begin() + index(0, r), m_cells.begin() + index(0, r + 1),
+                      m_cells.begin() + index(0, kept));
+        ++kept;
+    }
+    if (kept == m_rows)
+        return;
+    m_rows = kept;
+    m_cells.resize(qsizetype(m_rows) * m_columns);
+    changed();
+}
+
 void TaskTable::moveRow(int from, int to) {
     if (from < 0 || from >= m_rows || to < 0 || to >= m_rows || from == to)
         return;
@@ -277,14 +295,7 @@ QByteArray TaskTable::toGridBytes() const {
 }
 
 bool TaskTable::save(const QString &fileName, QString *error) const {
-    QSaveFile file(fileName);
-    const QByteArray bytes = toGridBytes();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return writeFileAtomically(fileName, toGridBytes(), error);
 }
 
 bool TaskTable::load(const QString &fileName, QString *error) {
@@ -331,9 +342,12 @@ bool TaskTable::fromGridBytes(const QByteArray &bytes, const QString &fileName, 
                 *error = corruptMessage(fileName);
             return false;
         }
+        // A row or a column that holds anything needs a line of at least five bytes ("0,1,x"); the title
+        // row and one empty row come free. Real files stay within this, so only a damaged header is cut.
+        const qint64 lines = bytes.size() / 5;
         const Observer observer = std::exchange(m_observer, Observer());
-        setColumnCount(columns);
-        setRowCount(rows);
+        setColumnCount(int(std::min<qint64>(columns, lines + 1)));
+        setRowCount(int(std::min<qint64>(rows, lines + 2)));
         m_observer = observer;
     }
 

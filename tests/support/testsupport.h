@@ -87,6 +87,20 @@ public:
 // (as read at start, before the start-up adjustment), e.g. pinFormats("en_US").
 void pinFormats(const QString &localeName);
 
+// While it lives, no file may grow beyond `bytes`: writes past it fail with "File too large", as a full
+// disk refuses them part way.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(long bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    unsigned long m_old;
+    void (*m_oldHandler)(int);
+};
+
 // Writes bytes to a file (creating it), for fixtures.
 void writeFile(const QString &fileName, const QByteArray &bytes);
 QByteArray readFile(const QString &fileName);
