@@ -7,6 +7,7 @@
 #include "calendar/monthcalendar.h"
 #include "calendar/navigation.h"
 #include "holidays/holidaylookup.h"
+#include "maintenance/textsearch.h"
 #include "store/routines.h"
 #include "store/tasktable.h"
 
@@ -21,6 +22,7 @@ class QFrame;
 class QTreeWidget;
 class QLabel;
 class QMenu;
+class QMimeData;
 class QPlainTextEdit;
 class QSplitter;
 class QToolBar;
@@ -32,6 +34,7 @@ class ShadowLabel;
 class TaskGrid;
 class TimerPool;
 class TfrmOptions;
+class TfrmFind;
 class AlarmPanel;
 class TrayController;
 struct IcalSelection;
@@ -122,6 +125,8 @@ public:
     bool calendarPaintingEnabled = true;
     // gridStore row of a pending text-search hit, -1 for none.
     int searchHitRow = -1;
+    // The hit was found upwards: the day list is scanned for it from the bottom.
+    bool searchHitFromBottom = false;
     HoverTracker hover;
 
     std::array<MonthCalendar *, 4> calendars() const;
@@ -202,6 +207,30 @@ public:
     void gridNondayDblClick();
     void CompletedTasks1Click();
 
+    // --- Search, archive, restore and clear (mainmaintenance.cpp) -----------------------------------------
+    TfrmFind *FindDialog1 = nullptr;
+    TextSearch textSearch;
+    // The archive and restore dialogs offer the name chosen last.
+    QString archiveName = QStringLiteral("backup.arb");
+    void Search1Click();
+    void FindDialog1Show();
+    void FindDialog1Close();
+    void FindDialog1Find();
+    void Archive1Click();
+    void Restore1Click();
+    // Brings the views up to date after the task tables changed as a whole.
+    void refreshFromTables();
+
+    // --- Drag-and-drop (maindragdrop.cpp) ----------------------------------------------------------------
+    // The list a task was last dropped from onto a calendar.
+    TaskGrid *dragSourceList = nullptr;
+    // The list a drag carries a task of, or nullptr for anything else.
+    TaskGrid *draggedList(const QMimeData *data) const;
+    void gridDayDragOver(TaskGrid *target, const QMimeData *data, int row, bool *accept);
+    void gridDayDragDrop(TaskGrid *target, const QMimeData *data, int row);
+    void cal1DragOver(const QMimeData *data, bool *accept);
+    void cal1DragDrop(MonthCalendar *target, const QMimeData *data, int cellId);
+
     // --- iCalendar (maininterchange.cpp) ---------------------------------------------------------------
     QAction *ICalendarFormat1, *ImportICalendar1;
     // The file name the next export offers.
@@ -209,6 +238,12 @@ public:
     IcalSelection icalSelection() const;
     void ICalendarFormat1Click();
     void ImportICalendar1Click();
+
+    // --- Holidays (mainholidays.cpp) ------------------------------------------------------------------
+    void connectHolidays();
+    void Holidays1Click();
+    // Reads holiday.grd into gridHoliday; a corrupt file is reported and leaves no rules.
+    void loadHolidayTable();
 
 public slots:
     void cal1Click();
@@ -265,6 +300,8 @@ protected:
 
 private:
     void createAlarmsAndTray(); // mainalarms.cpp
+    void connectMaintenance();  // mainmaintenance.cpp
+    void connectDragDrop();     // maindragdrop.cpp
     AlarmOptions alarmOptions() const;
     void raiseAlarm(const std::optional<RaisedAlarm> &alarm);
     void putAlarmAway();

@@ -11,9 +11,12 @@ target_sources(corvane_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/about.cpp
   ${CMAKE_CURRENT_LIST_DIR}/main.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mainalarms.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/mainholidays.cpp
   ${CMAKE_CURRENT_LIST_DIR}/maincalendars.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/maindragdrop.cpp
   ${CMAKE_CURRENT_LIST_DIR}/maininterchange.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mainlayout.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/mainmaintenance.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mainoptions.cpp
   ${CMAKE_CURRENT_LIST_DIR}/maintasks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/program.cpp

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QDate>
 #include <QFont>
+#include <QMimeData>
 #include <QRect>
 #include <QWidget>
 
@@ -77,6 +78,10 @@ signals:
     void cellDoubleClicked();
     void drawCell(QPainter *painter, const corvane::CalendarCell &cell, bool *useDefaultDrawing);
     void mouseMoved(const QPoint &pos);
+    // Drops (while drops are accepted): something is dragged over a day cell; set *accept to take it
+    // there. Points outside the day cells take no drop.
+    void dragOver(const QMimeData *data, bool *accept);
+    void dropped(const QMimeData *data, int cellId);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -84,6 +89,10 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     QDate firstShownDate() const;
@@ -97,6 +106,7 @@ private:
     void paintCell(QPainter &painter, const CalendarCell &cell, const QFont &cellFont,
                    const QFont &selectedFont, bool hasHandler);
     void paintDefaultCell(QPainter &painter, const CalendarCell &cell) const;
+    void setDropCell(int cellId);
 
     QDate m_date;
     QColor m_selectedColor;
@@ -110,6 +120,8 @@ private:
     bool m_raisedLabels = true;
     bool m_showWeekdays = true;
     bool m_oneLetterWeekdays = false;
+    // The day cell a drop would land on, framed while a drag is over it; -1 for none.
+    int m_dropCell = -1;
 };
 
 } // namespace corvane

@@ -1,10 +1,8 @@
 #include "editing/complete.h"
 
-#include "app/program.h"
 #include "editing/completedhistory.h"
 #include "editing/editorwidgets.h"
 #include "settings/options.h"
-#include "settings/settingsstore.h"
 #include "store/tasktable.h"
 #include "widgets/prompter.h"
 #include "widgets/shadowlabel.h"
@@ -13,7 +11,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QEvent>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -46,13 +43,6 @@ QWidget *labelledMemo(const QString &caption, QPlainTextEdit *memo, QWidget *par
     layout->addWidget(label);
     layout->addWidget(memo);
     return box;
-}
-
-// The options window holds the live setting; without it (the window on its own) the stored one counts.
-bool confirmDeleting() {
-    if (const TfrmOptions *options = forms().frmOptions)
-        return options->cbConfirm->isChecked();
-    return SettingsStore().readBool(QStringLiteral("Options"), QStringLiteral("Confirm"), true);
 }
 
 } // namespace
@@ -97,9 +87,7 @@ TfrmComplete::TfrmComplete(const ShadowLabel *titleStyle, QWidget *parent)
     gridComp->setShowGrid(true);
     gridComp->setWordWrap(true);
     m_history = emptyCompletedTable();
-    QString error;
-    if (QFile::exists(completedFileName()) && !m_history.load(completedFileName(), &error))
-        prompter().error(error);
+    loadTableReporting(m_history, completedFileName());
     setCompletedTitles(m_history);
     gridComp->setTable(&m_history);
     PopupMenu1 = new QMenu(this);

@@ -1,12 +1,12 @@
 #include "settings/autostart.h"
 
+#include "store/atomicfile.h"
 #include "store/programfolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace corvane {
@@ -92,13 +92,12 @@ bool writeAutostart(bool on, const QStringList &command, QString *error) {
                          .arg(QDir::toNativeSeparators(fileName), file.errorString());
         return false;
     }
-    QSaveFile file(fileName);
+    QString reason = QStringLiteral("Could not create its folder");
     const bool written = QDir().mkpath(QFileInfo(fileName).absolutePath()) &&
-                         file.open(QIODevice::WriteOnly) && file.write(autostartEntry(command)) >= 0 &&
-                         file.commit();
+                         writeFileAtomically(fileName, autostartEntry(command), &reason);
     if (!written && error)
         *error = QStringLiteral("The start-up entry %1 could not be written: %2")
-                     .arg(QDir::toNativeSeparators(fileName), file.errorString());
+                     .arg(QDir::toNativeSeparators(fileName), reason);
     return written;
 }
 

@@ -10,6 +10,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <csignal>
+
+#include <sys/resource.h>
+
 namespace corvane::test {
 
 bool FakePrompter::confirm(const QString &text) {
@@ -89,6 +93,24 @@ Sandbox::Sandbox() {
 Sandbox::~Sandbox() {
     setProgramFolder(QString());
     SettingsStore::setFileForTesting(QString());
+}
+
+FileSizeLimit::FileSizeLimit(long bytes) {
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    m_old = limit.rlim_cur;
+    limit.rlim_cur = rlim_t(bytes);
+    // Without this the process would be killed at the limit instead of the write failing.
+    m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = m_old;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, m_oldHandler);
 }
 
 void writeFile(const QString &fileName, const QByteArray &bytes) {
