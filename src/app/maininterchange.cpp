@@ -1,10 +1,14 @@
 // The main window's side of iCalendar: exporting the tasks and importing another calendar's file.
 #include "app/main.h"
 
+#include "app/program.h"
+
 #include "interchange/icalimport.h"
 #include "interchange/icalreader.h"
 #include "interchange/icalwriter.h"
 #include "interchange/importplan.h"
+#include "output/print.h"
+#include "output/printselection.h"
 #include "store/clock.h"
 #include "store/daynumber.h"
 #include "store/programfolder.h"
@@ -63,9 +67,22 @@ void TfrmMain::createInterchangeCommands(QMenu *file, QMenu *exportMenu) {
     connect(ImportICalendar1, &QAction::triggered, this, &TfrmMain::ImportICalendar1Click);
 }
 
-// The date tasks to export; the print selection's choices narrow them once that dialog offers them.
+// Through the print selection's current choices, as the other exports of all date tasks; the non-date
+// tasks go along while its "non-date" choice is on.
 IcalSelection TfrmMain::icalSelection() const {
-    return IcalSelection();
+    IcalSelection ical;
+    const TfrmPrint *print = forms().frmPrint;
+    if (!print)
+        return ical;
+    const PrintSelection choices = print->selection();
+    ical.dateTask = [this, choices](int row, int day) {
+        return okToPrintDateTask(choices, gridStore, row, dateOfDay(day));
+    };
+    ical.nonDateTasks = choices.nonDate;
+    ical.nonDateTask = [this, choices](int row) {
+        return okToPrintNonDateTask(choices, gridNonday->table(), row);
+    };
+    return ical;
 }
 
 void TfrmMain::ICalendarFormat1Click() {
