@@ -118,9 +118,9 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent) {
     connectNavigation();
     createToolBars();
     connectTaskCommands();
-    connectHolidays();
     connectMaintenance();
     connectDragDrop();
+    connectHolidays();
     applyLayoutValues();
     loadTaskFiles();
     setWindowTitle(QStringLiteral("Corvane"));

@@ -207,12 +207,6 @@ public:
     void gridNondayDblClick();
     void CompletedTasks1Click();
 
-    // --- Holidays (mainholidays.cpp) ------------------------------------------------------------------
-    void connectHolidays();
-    void Holidays1Click();
-    // Reads holiday.grd into gridHoliday; a corrupt file is reported and leaves no rules.
-    void loadHolidayTable();
-
     // --- Search, archive, restore and clear (mainmaintenance.cpp) -----------------------------------------
     TfrmFind *FindDialog1 = nullptr;
     TextSearch textSearch;
@@ -244,6 +238,12 @@ public:
     IcalSelection icalSelection() const;
     void ICalendarFormat1Click();
     void ImportICalendar1Click();
+
+    // --- Holidays (mainholidays.cpp) ------------------------------------------------------------------
+    void connectHolidays();
+    void Holidays1Click();
+    // Reads holiday.grd into gridHoliday; a corrupt file is reported and leaves no rules.
+    void loadHolidayTable();
 
 public slots:
     void cal1Click();

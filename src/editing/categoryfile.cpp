@@ -5,6 +5,7 @@
 #include "store/textcodec.h"
 
 #include <QFile>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -16,23 +17,12 @@ QStringList readCategoryFile(const QString &fileName) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    const QString text = decodeText(file.readAll());
-    // A line ends at CR, LF or CR LF; nothing follows a trailing line end.
-    QStringList lines;
-    QString line;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c == u'\r' || c == u'\n') {
-            lines << line;
-            line.clear();
-            if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
-                ++i;
-        } else {
-            line += c;
-        }
-    }
-    if (!line.isEmpty())
-        lines << line;
+    // A line ends at CR, LF or CR LF; nothing follows a trailing line end. (A search, not a loop over
+    // the characters: a bad file may be one line of many megabytes.)
+    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
+    QStringList lines = decodeText(file.readAll()).split(lineEnd);
+    if (lines.last().isEmpty())
+        lines.removeLast();
     return lines;
 }
 

@@ -3,6 +3,7 @@
 #include "store/atomicfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace corvane {
 
@@ -19,6 +20,12 @@ QString freeCopyName(const QString &fileName) {
 } // namespace
 
 QString keepBadCopy(const QString &fileName, QString *error) {
+    // A FIFO or a directory holds nothing to keep, and reading a FIFO would wait for a writer forever.
+    if (!QFileInfo(fileName).isFile()) {
+        if (error)
+            *error = QStringLiteral("it is not a plain file");
+        return {};
+    }
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)

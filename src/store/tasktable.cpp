@@ -4,6 +4,7 @@
 #include "store/textcodec.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 
 #include <algorithm>
@@ -299,7 +300,8 @@ bool TaskTable::save(const QString &fileName, QString *error) const {
 
 bool TaskTable::load(const QString &fileName, QString *error) {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Only a plain file is read: opening a FIFO would wait for a writer that never comes.
+    if (!QFileInfo(fileName).isFile() || !file.open(QIODevice::ReadOnly)) {
         if (error)
             *error = QStringLiteral("File ") + fileName + QStringLiteral(" not found");
         return false;
@@ -312,10 +314,16 @@ bool TaskTable::fromGridBytes(const QByteArray &bytes, const QString &fileName, 
     const QStringView all(text);
     qsizetype pos = 0;
     // Lines end in CR LF, or in a lone CR or LF; cell texts never hold either.
+    // A line may be megabytes long: the next CR and the next LF are each searched for once, not per line.
+    qsizetype nextCr = -2;
+    qsizetype nextLf = -2;
+    const auto next = [&](qsizetype &found, char16_t c) {
+        if (found != -1 && found < pos)
+            found = all.indexOf(QChar(c), pos);
+        return found < 0 ? all.size() : found;
+    };
     auto nextLine = [&]() {
-        qsizetype end = pos;
-        while (end < all.size() && all[end] != QChar(13) && all[end] != QChar(10))
-            ++end;
+        qsizetype end = std::min(next(nextCr, 13), next(nextLf, 10));
         const QStringView line = all.mid(pos, end - pos);
         if (end < all.size() && all[end] == QChar(13) && end + 1 < all.size() && all[end + 1] == QChar(10))
             ++end;
