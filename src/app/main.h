@@ -30,6 +30,7 @@ class QToolBar;
 namespace corvane {
 
 class DateNavigator;
+class MainOutput;
 class ShadowLabel;
 class TaskGrid;
 class TimerPool;
@@ -162,6 +163,8 @@ public:
     void DrawExtraMemo();
     // Removes the current row of `list`; with writeBack the day list goes back into the store for `date`.
     void deleteEntry(TaskGrid *list, bool writeBack, const QDateTime &date);
+    // Puts notes typed in the memo into the task it shows and writes that day back; nothing happens while
+    // the memo holds what it was given. Runs whenever typed notes could otherwise be lost.
     void memWhatExit();
 
     // --- Hooks other parts of the window fill in ------------------------------------------------------
@@ -182,6 +185,9 @@ public:
     void Options2Click();
     void optionsStrikeOutChanged();
     void applyGridFont(const QFont &font, int rowHeight);
+
+    // --- Printing, export and the web page (mainoutput.cpp) ---------------------------------------------
+    MainOutput *output;
 
     // --- Settings -------------------------------------------------------------------------------------
     void ReadSettings();
@@ -342,6 +348,13 @@ private:
     QLabel *m_statusText;
     bool m_shown = false;
     bool m_closed = false;
+    // What the notes memo was given: the day and row of its task, the task's What and the memo's text.
+    struct MemoShown {
+        int day = 0;
+        int row = 0;
+        QString what;
+        QString text;
+    } m_memoShown;
 };
 
 } // namespace corvane

@@ -1,10 +1,14 @@
 // The main window's side of iCalendar: exporting the tasks and importing another calendar's file.
 #include "app/main.h"
 
+#include "app/program.h"
+
 #include "interchange/icalimport.h"
 #include "interchange/icalreader.h"
 #include "interchange/icalwriter.h"
 #include "interchange/importplan.h"
+#include "output/print.h"
+#include "output/printselection.h"
 #include "store/clock.h"
 #include "store/daynumber.h"
 #include "store/programfolder.h"
@@ -14,6 +18,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QMenu>
 #include <QProgressDialog>
 
@@ -26,20 +31,25 @@ namespace {
 const QString icsFilter = QStringLiteral("iCalendar files (*.ics);;All files (*)");
 
 // Big files show their progress; small ones are done before a bar could be seen.
-constexpr int progressFrom = 20'000;
+constexpr qint64 progressFromBytes = 4'000'000;
+constexpr int progressFromTasks = 20'000;
 
+// A bar that runs busy until the first step says how far the work is.
 std::unique_ptr<QProgressDialog> progressBar(QWidget *parent, const QString &text) {
-    auto bar = std::make_unique<QProgressDialog>(text, QString(), 0, 100, parent);
+    auto bar = std::make_unique<QProgressDialog>(text, QString(), 0, 0, parent);
     bar->setWindowTitle(QStringLiteral("Import iCalendar"));
     bar->setWindowModality(Qt::WindowModal);
     bar->setCancelButton(nullptr);
     bar->setMinimumDuration(0);
+    bar->setValue(0);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     return bar;
 }
 
 void step(QProgressDialog *bar, int done, int total) {
     if (!bar || total <= 0)
         return;
+    bar->setMaximum(100);
     bar->setValue(int(qint64(done) * 100 / total));
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
@@ -57,9 +67,22 @@ void TfrmMain::createInterchangeCommands(QMenu *file, QMenu *exportMenu) {
     connect(ImportICalendar1, &QAction::triggered, this, &TfrmMain::ImportICalendar1Click);
 }
 
-// The date tasks to export; the print selection's choices narrow them once that dialog offers them.
+// Through the print selection's current choices, as the other exports of all date tasks; the non-date
+// tasks go along while its "non-date" choice is on.
 IcalSelection TfrmMain::icalSelection() const {
-    return IcalSelection();
+    IcalSelection ical;
+    const TfrmPrint *print = forms().frmPrint;
+    if (!print)
+        return ical;
+    const PrintSelection choices = print->selection();
+    ical.dateTask = [this, choices](int row, int day) {
+        return okToPrintDateTask(choices, gridStore, row, dateOfDay(day));
+    };
+    ical.nonDateTasks = choices.nonDate;
+    ical.nonDateTask = [this, choices](int row) {
+        return okToPrintNonDateTask(choices, gridNonday->table(), row);
+    };
+    return ical;
 }
 
 void TfrmMain::ICalendarFormat1Click() {
@@ -81,14 +104,12 @@ void TfrmMain::ImportICalendar1Click() {
         return;
 
     std::unique_ptr<QProgressDialog> bar;
-    const auto reading = [&](int done, int total) {
-        if (!bar && total >= progressFrom)
-            bar = progressBar(this, QStringLiteral("Reading ") + fileName);
-        step(bar.get(), done, total);
-    };
+    if (QFileInfo(fileName).size() >= progressFromBytes)
+        bar = progressBar(this, QStringLiteral("Reading ") + QFileInfo(fileName).fileName());
     IcalReading read;
     QString error;
-    const bool ok = readICalendarFile(fileName, read, &error, reading);
+    const bool ok =
+        readICalendarFile(fileName, read, &error, [&](int done, int total) { step(bar.get(), done, total); });
     bar.reset();
     if (!ok) {
         prompter().error(error);
@@ -99,7 +120,7 @@ void TfrmMain::ImportICalendar1Click() {
     if (runModal(summary) != QDialog::Accepted || plan.toAdd.isEmpty())
         return;
 
-    if (plan.toAdd.size() >= progressFrom)
+    if (plan.toAdd.size() >= progressFromTasks)
         bar = progressBar(this, QStringLiteral("Adding the tasks"));
     addImported(plan, gridStore, gridNonday->table(),
                 [&](int done, int total) { step(bar.get(), done, total); });

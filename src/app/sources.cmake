@@ -18,6 +18,7 @@ target_sources(corvane_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/mainlayout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mainmaintenance.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mainoptions.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/mainoutput.cpp
   ${CMAKE_CURRENT_LIST_DIR}/maintasks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/program.cpp
   ${CMAKE_CURRENT_LIST_DIR}/singleinstance.cpp

@@ -2,6 +2,7 @@
 
 #include "editing/completedhistory.h"
 #include "editing/editorwidgets.h"
+#include "output/tableprinter.h"
 #include "settings/options.h"
 #include "store/tasktable.h"
 #include "widgets/prompter.h"
@@ -12,6 +13,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -66,10 +68,6 @@ TfrmComplete::TfrmComplete(const ShadowLabel *titleStyle, QWidget *parent)
     Clear1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Delete));
     file->addSeparator();
     Close1 = file->addAction(QStringLiteral("Close"));
-    // Printing and export come with the output windows.
-    for (QAction *later : {Print1, HTMLFormat1, CommaDelimited1})
-        later->setEnabled(false);
-    exportMenu->setEnabled(false);
 
     lblCompTitle = new ShadowLabel(QStringLiteral("Completed Tasks"), this);
     QFont titleFont = lblCompTitle->font();
@@ -110,11 +108,21 @@ TfrmComplete::TfrmComplete(const ShadowLabel *titleStyle, QWidget *parent)
     connect(Deleterow1, &QAction::triggered, this, &TfrmComplete::Delete1Click);
     connect(Clear1, &QAction::triggered, this, &TfrmComplete::Clear1Click);
     connect(Close1, &QAction::triggered, this, &TfrmComplete::Close1Click);
+    connect(Print1, &QAction::triggered, this, &TfrmComplete::Print1Click);
+    connect(HTMLFormat1, &QAction::triggered, this, &TfrmComplete::HTMLFormat1Click);
+    connect(CommaDelimited1, &QAction::triggered, this, &TfrmComplete::CommaDelimited1Click);
     connect(gridComp, &TaskGrid::currentRowChanged, this, &TfrmComplete::gridDrawCell);
     connect(gridComp, &TaskGrid::contentsChanged, this, &TfrmComplete::gridDrawCell);
     memWhat->installEventFilter(this);
     memPurpose->installEventFilter(this);
+    // A click on a column title sorts without taking the focus from a memo.
+    gridComp->horizontalHeader()->viewport()->installEventFilter(this);
     gridDrawCell();
+}
+
+// The grid's model watches the history, which goes before the grid does: let go of it first.
+TfrmComplete::~TfrmComplete() {
+    gridComp->setTable(nullptr);
 }
 
 void TfrmComplete::AddToCompleteGrid(const Completion &completion) {
@@ -127,16 +135,29 @@ void TfrmComplete::save() {
 }
 
 void TfrmComplete::gridDrawCell() {
-    const int row = gridComp->row();
-    setMemoText(*memWhat, history().cell(CompWhat, row));
-    setMemoText(*memPurpose, history().cell(CompNotes, row));
+    // Notes typed for the record shown so far reach it before the memos show another.
+    memWhatExit();
+    m_memoRow = gridComp->row();
+    m_memoWhat = history().cell(CompWhat, m_memoRow);
+    m_memoNotes = history().cell(CompNotes, m_memoRow);
+    setMemoText(*memWhat, m_memoWhat);
+    setMemoText(*memPurpose, m_memoNotes);
 }
 
 void TfrmComplete::memWhatExit() {
-    const int row = gridComp->row();
+    if (!memoEdited(*memWhat) && !memoEdited(*memPurpose))
+        return;
+    // Only into the record the notes were typed for, never into one that took its row meanwhile.
+    if (history().cell(CompWhat, m_memoRow) != m_memoWhat ||
+        history().cell(CompNotes, m_memoRow) != m_memoNotes)
+        return;
+    m_memoWhat = typedMemoText(*memWhat);
+    m_memoNotes = typedMemoText(*memPurpose);
+    setMemoText(*memWhat, m_memoWhat);
+    setMemoText(*memPurpose, m_memoNotes);
     const QSignalBlocker blocker(gridComp);
-    history().setCell(CompWhat, row, memoText(*memWhat));
-    history().setCell(CompNotes, row, memoText(*memPurpose));
+    history().setCell(CompWhat, m_memoRow, m_memoWhat);
+    history().setCell(CompNotes, m_memoRow, m_memoNotes);
 }
 
 void TfrmComplete::Delete1Click() {
@@ -155,6 +176,18 @@ void TfrmComplete::Clear1Click() {
 
 void TfrmComplete::Close1Click() {
     close();
+}
+
+void TfrmComplete::Print1Click() {
+    printWithDialog(history(), completedPrintSettings());
+}
+
+void TfrmComplete::HTMLFormat1Click() {
+    m_html.exportTable(history());
+}
+
+void TfrmComplete::CommaDelimited1Click() {
+    m_commaDelimited.exportTable(history());
 }
 
 void TfrmComplete::ResizeGrid() {
@@ -186,7 +219,8 @@ void TfrmComplete::done(int result) {
 }
 
 bool TfrmComplete::eventFilter(QObject *watched, QEvent *event) {
-    if ((watched == memWhat || watched == memPurpose) && event->type() == QEvent::FocusOut)
+    if (((watched == memWhat || watched == memPurpose) && event->type() == QEvent::FocusOut) ||
+        (watched == gridComp->horizontalHeader()->viewport() && event->type() == QEvent::MouseButtonPress))
         memWhatExit();
     return QDialog::eventFilter(watched, event);
 }

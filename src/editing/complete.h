@@ -1,5 +1,6 @@
 #pragma once
 
+#include "output/tableexporter.h"
 #include "store/tasktable.h"
 
 #include <QDialog>
@@ -22,6 +23,7 @@ class TfrmComplete : public QDialog {
 public:
     // The title follows `titleStyle` (the main window's day title) each time the window shows.
     explicit TfrmComplete(const ShadowLabel *titleStyle = nullptr, QWidget *parent = nullptr);
+    ~TfrmComplete() override;
 
     TaskTable &history() { return m_history; }
     // Puts a completion at row 1 and saves the history.
@@ -37,6 +39,9 @@ public slots:
     void Delete1Click();
     void Clear1Click();
     void Close1Click();
+    void Print1Click();
+    void HTMLFormat1Click();
+    void CommaDelimited1Click();
     void memWhatExit();
     void ResizeGrid();
 
@@ -52,6 +57,11 @@ private:
 
     const ShadowLabel *m_titleStyle;
     TaskTable m_history;
+    // The record the memos show, and its two texts as they were then.
+    int m_memoRow = 0;
+    QString m_memoWhat, m_memoNotes;
+    TableExporter m_html{ExportFormat::Html, QStringLiteral("output.htm"), false};
+    TableExporter m_commaDelimited{ExportFormat::CommaDelimited, QStringLiteral("output.txt"), false};
 };
 
 } // namespace corvane

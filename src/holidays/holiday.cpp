@@ -9,15 +9,11 @@
 #include "widgets/prompter.h"
 #include "widgets/taskgrid.h"
 
-#include <QApplication>
 #include <QComboBox>
-#include <QDrag>
-#include <QDropEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMimeData>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -26,14 +22,6 @@
 namespace corvane {
 
 namespace {
-
-// What a row dragged inside the holiday list carries: the type and this process, so drops of anything
-// else (another program's holiday list among them) are refused.
-const QString ruleMimeType = QStringLiteral("application/x-corvane-holiday-rule");
-
-QByteArray thisProcess() {
-    return QByteArray::number(QCoreApplication::applicationPid());
-}
 
 // The rule the editor's controls describe.
 QStringList editorRule(const TfrmEditHoliday &editor) {
@@ -52,8 +40,9 @@ TfrmHoliday::TfrmHoliday(QWidget *parent) : QDialog(parent), m_rules(newHolidayT
     grid->setRowHeight(20);
     loadRules();
     grid->setTable(&m_rules);
-    grid->viewport()->installEventFilter(this);
-    grid->viewport()->setAcceptDrops(true);
+    grid->setRowDragEnabled(true);
+    // The only list of the dialog: its current row is always the one Edit and Delete act on.
+    grid->setSelectionActive(true);
 
     btAdd = new QPushButton(QStringLiteral("&Add"), this);
     btEdit = new QPushButton(QStringLiteral("&Edit"), this);
@@ -87,6 +76,13 @@ TfrmHoliday::TfrmHoliday(QWidget *parent) : QDialog(parent), m_rules(newHolidayT
     connect(btAdd, &QPushButton::clicked, this, &TfrmHoliday::btAddClick);
     connect(btEdit, &QPushButton::clicked, this, &TfrmHoliday::btEditClick);
     connect(grid, &TaskGrid::rowDoubleClicked, this, &TfrmHoliday::btEditClick);
+    connect(grid, &TaskGrid::rowDragOver, this, [this](const QMimeData *data, int row, bool *accept) {
+        *accept = isOwnRow(data) && gridDragOver(row);
+    });
+    connect(grid, &TaskGrid::rowDropped, this, [this](const QMimeData *data, int row) {
+        if (isOwnRow(data))
+            gridDragDrop(row);
+    });
     connect(btDelete, &QPushButton::clicked, this, &TfrmHoliday::btDeleteClick);
     connect(btPrint, &QPushButton::clicked, this, &TfrmHoliday::btPrintClick);
     connect(btInternational, &QPushButton::clicked, this, &TfrmHoliday::btInternationalClick);
@@ -167,10 +163,8 @@ void TfrmHoliday::gridDragDrop(int row) {
         grid->setRow(row);
 }
 
-QMimeData *TfrmHoliday::ruleDragData() {
-    auto *data = new QMimeData;
-    data->setData(ruleMimeType, thisProcess());
-    return data;
+bool TfrmHoliday::isOwnRow(const QMimeData *data) const {
+    return TaskGrid::draggedListName(data) == grid->objectName();
 }
 
 void TfrmHoliday::keyPressEvent(QKeyEvent *event) {
@@ -180,61 +174,6 @@ void TfrmHoliday::keyPressEvent(QKeyEvent *event) {
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-bool TfrmHoliday::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == grid->viewport() && (gridMouseEvent(event) || gridDragEvent(event)))
-        return true;
-    return QDialog::eventFilter(watched, event);
-}
-
-// A press on a rule row starts a drag of it once the mouse moves; until then the press selects as ever.
-bool TfrmHoliday::gridMouseEvent(QEvent *event) {
-    switch (event->type()) {
-    case QEvent::MouseButtonPress: {
-        const auto *press = static_cast<QMouseEvent *>(event);
-        m_dragStart = press->position().toPoint();
-        m_dragPending = press->button() == Qt::LeftButton && m_rules.rowCount() > 1 &&
-                        grid->indexAt(m_dragStart).isValid();
-        return false;
-    }
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseButtonRelease:
-        m_dragPending = false;
-        return false;
-    case QEvent::MouseMove: {
-        if (!m_dragPending)
-            return false;
-        const auto *move = static_cast<QMouseEvent *>(event);
-        if ((move->position().toPoint() - m_dragStart).manhattanLength() < QApplication::startDragDistance())
-            return true;
-        m_dragPending = false;
-        auto *drag = new QDrag(grid);
-        drag->setMimeData(ruleDragData());
-        drag->exec(Qt::MoveAction);
-        return true;
-    }
-    default:
-        return false;
-    }
-}
-
-bool TfrmHoliday::gridDragEvent(QEvent *event) {
-    const auto type = event->type();
-    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
-        return false;
-    auto *drop = static_cast<QDropEvent *>(event);
-    const QModelIndex over = grid->indexAt(drop->position().toPoint());
-    const int row = over.isValid() ? over.row() + 1 : 0;
-    if (drop->mimeData()->data(ruleMimeType) != thisProcess() ||
-        (type != QEvent::DragEnter && !gridDragOver(row))) {
-        drop->ignore();
-        return true;
-    }
-    drop->acceptProposedAction();
-    if (type == QEvent::Drop)
-        gridDragDrop(row);
-    return true;
 }
 
 } // namespace corvane

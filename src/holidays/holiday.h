@@ -20,8 +20,6 @@ public:
     explicit TfrmHoliday(QWidget *parent = nullptr);
 
     TaskTable &rules() { return m_rules; }
-    // What a rule dragged in the list carries.
-    static QMimeData *ruleDragData();
 
     TaskGrid *grid;
     QPushButton *btAdd, *btEdit, *btDelete, *btInternational, *btPrint, *btClose;
@@ -40,18 +38,14 @@ public slots:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void loadRules();
     bool saveRules();
-    // Dragging rows of the grid (the events of its viewport).
-    bool gridMouseEvent(QEvent *event);
-    bool gridDragEvent(QEvent *event);
+    // A row dragged from this list, not from another one.
+    bool isOwnRow(const QMimeData *data) const;
 
     TaskTable m_rules;
-    bool m_dragPending = false;
-    QPoint m_dragStart;
 };
 
 } // namespace corvane

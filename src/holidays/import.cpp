@@ -4,6 +4,7 @@
 #include "holidays/holidayrules.h"
 #include "widgets/prompter.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -17,22 +18,33 @@ namespace corvane {
 
 namespace {
 
-// Draws a line's text after its tab at a fixed stop, so the names of a country line up in a column.
+// Draws a line's text after its tab at one stop for the whole list, so the names line up in a column.
 class TabStopDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
-    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override {
-        QStyledItemDelegate::initStyleOption(option, index);
-        const int stop = option->fontMetrics.averageCharWidth() * 15;
-        QString text = option->text;
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override {
+        QStyleOptionViewItem item = option;
+        initStyleOption(&item, index);
+        const QString text = item.text;
         const qsizetype tab = text.indexOf(QLatin1Char('\t'));
-        if (tab < 0)
-            return;
-        // Blanks up to the stop: the text is drawn on one line with the style's own look.
-        QString head = text.left(tab);
-        while (option->fontMetrics.horizontalAdvance(head + QLatin1Char(' ')) < stop)
-            head += QLatin1Char(' ');
-        option->text = head + QLatin1Char(' ') + text.mid(tab + 1);
+        item.text.clear();
+        const QWidget *widget = item.widget;
+        QStyle *style = widget ? widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
+        const QRect area =
+            style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget).adjusted(3, 0, 0, 0);
+        // Wide enough for the longest display text, "Last Wed in Sep".
+        const int stop = item.fontMetrics.horizontalAdvance(QStringLiteral("Last Wed in Sep")) +
+                         2 * item.fontMetrics.averageCharWidth();
+        painter->save();
+        const bool selected = item.state & QStyle::State_Selected;
+        painter->setPen(item.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+        const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
+        painter->drawText(area, flags, text.left(tab));
+        if (tab >= 0)
+            painter->drawText(area.adjusted(stop, 0, 0, 0), flags, text.mid(tab + 1));
+        painter->restore();
     }
 };
 
@@ -58,12 +70,12 @@ TfrmImport::TfrmImport(QWidget *parent) : QDialog(parent), m_grid(newHolidayTabl
     btOK->setDefault(true);
 
     auto *layout = new QGridLayout(this);
-    layout->addWidget(lbCountries, 0, 0);
-    layout->addWidget(lbDays, 0, 1);
-    layout->addWidget(lblHint, 1, 0, 1, 2);
+    layout->addWidget(lblHint, 0, 0, 1, 2);
+    layout->addWidget(lbCountries, 1, 0);
+    layout->addWidget(lbDays, 1, 1);
     layout->addWidget(buttons, 2, 0, 1, 2);
     layout->setColumnStretch(1, 1);
-    resize(640, 420);
+    resize(660, 430);
 
     // OK closes only after importing; Close (and Esc) leave without saving.
     connect(btOK, &QPushButton::clicked, this, &TfrmImport::btOKClick);

@@ -6,6 +6,7 @@
 #include "store/textcodec.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QHash>
 #include <QSet>
@@ -162,9 +163,29 @@ QString describe(icalcomponent *component, const char *reason = nullptr) {
     return line;
 }
 
+// The library finds the next occurrence of a rule by stepping through every second, minute or hour of
+// its frequency until one passes the rule's filters; a filter that seldom or never passes would take
+// hours. Rules every few seconds, minutes or hours are taken only without filters.
+bool isSubDaily(const icalrecurrencetype &rule) {
+    return rule.freq == ICAL_SECONDLY_RECURRENCE || rule.freq == ICAL_MINUTELY_RECURRENCE ||
+           rule.freq == ICAL_HOURLY_RECURRENCE;
+}
+
+bool hasFilters(const icalrecurrencetype &rule) {
+    const short *parts[] = {rule.by_second,  rule.by_minute,    rule.by_hour,
+                            rule.by_day,     rule.by_month_day, rule.by_year_day,
+                            rule.by_week_no, rule.by_month,     rule.by_set_pos};
+    return std::any_of(std::begin(parts), std::end(parts),
+                       [](const short *part) { return part[0] != ICAL_RECURRENCE_ARRAY_MAX; });
+}
+
+// Even a daily rule that never matches costs the library a search of centuries; past this much time a
+// file's remaining repeats keep only their first occurrence.
+constexpr qint64 repeatTimeBudgetMs = 10'000;
+
 class Reader {
 public:
-    explicit Reader(IcalReading &reading) : m_reading(reading) {}
+    explicit Reader(IcalReading &reading) : m_reading(reading) { m_clock.start(); }
 
     void readCalendar(icalcomponent *calendar, const ReadProgress &progress) {
         QList<icalcomponent *> children;
@@ -283,14 +304,14 @@ private:
         for (icalproperty *p = icalcomponent_get_first_property(component, ICAL_RRULE_PROPERTY); p;
              p = icalcomponent_get_next_property(component, ICAL_RRULE_PROPERTY)) {
             const icalrecurrencetype rule = icalproperty_get_rrule(p);
-            if (rule.freq == ICAL_NO_RECURRENCE)
+            if (rule.freq == ICAL_NO_RECURRENCE || (isSubDaily(rule) && hasFilters(rule)))
                 return std::nullopt;
             icalrecur_iterator *it = icalrecur_iterator_new(rule, start);
             if (!it)
                 return std::nullopt;
             for (icaltimetype t = icalrecur_iterator_next(it); !icaltime_is_null_time(t);
                  t = icalrecur_iterator_next(it)) {
-                if (!take(t)) {
+                if (!take(t) || m_clock.hasExpired(repeatTimeBudgetMs)) {
                     cut = true; // an occurrence past the bounds
                     break;
                 }
@@ -334,6 +355,7 @@ private:
 
     IcalReading &m_reading;
     QSet<QString> m_overrides;
+    QElapsedTimer m_clock;
 };
 
 // The file as UTF-8: as it is when it is valid UTF-8, else decoded as UTF-16 or UTF-32 with a byte-order

@@ -3,7 +3,13 @@
 # Files of this folder: logic into corvane_core, windows and widgets into corvane_ui.
 target_sources(corvane_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/printselection.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tableexport.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tableprint.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/webpage.cpp
 )
 target_sources(corvane_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/print.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tableexporter.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/tableprinter.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/webcal.cpp
 )

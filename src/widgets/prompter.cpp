@@ -44,9 +44,10 @@ public:
         return QFileDialog::getOpenFileName(parent(), caption, fileName, filter);
     }
     QString saveFileName(const QString &caption, const QString &filter, const QString &fileName,
-                         const QString &defaultSuffix) override {
+                         const QString &defaultSuffix, bool confirmOverwrite) override {
         QFileDialog dialog(parent(), caption, fileName, filter);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !confirmOverwrite);
         dialog.setDefaultSuffix(defaultSuffix);
         if (!fileName.isEmpty())
             dialog.selectFile(fileName);

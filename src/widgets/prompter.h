@@ -33,8 +33,9 @@ public:
                                          const QString &value) = 0;
     // File dialogs; an empty text when cancelled. `filter` is in Qt's form ("Wav sound files (*.wav);;...").
     virtual QString openFileName(const QString &caption, const QString &filter, const QString &fileName) = 0;
+    // The save dialog asks before replacing an existing file unless `confirmOverwrite` is false.
     virtual QString saveFileName(const QString &caption, const QString &filter, const QString &fileName,
-                                 const QString &defaultSuffix) = 0;
+                                 const QString &defaultSuffix, bool confirmOverwrite = true) = 0;
     // The printer choice; false when cancelled.
     virtual bool choosePrinter(QPrinter &printer) = 0;
     // Asks the desktop to open a document or web address in its default application.

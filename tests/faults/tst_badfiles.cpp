@@ -122,13 +122,14 @@ private slots:
 
         TfrmMain &main = program.main();
         const bool taskFile = file.endsWith(".grd");
-        const bool unreadable = kind == "binary" || kind == "absurd header" || kind == "50 MB of one line" ||
-                                kind == "FIFO" || kind == "directory" || kind == "unreadable";
+        const bool unreadable = kind == "binary" || kind == "50 MB of one line" || kind == "FIFO" ||
+                                kind == "directory" || kind == "unreadable";
         if (taskFile && unreadable) {
             QVERIFY2(prompts.errors.join('\n').contains(fileName), qPrintable(prompts.errors.join('\n')));
         } else {
             QVERIFY2(prompts.errors.isEmpty(), qPrintable(prompts.errors.join('\n')));
         }
+        // A header claiming more than the file can hold is cut to what it can hold: nothing to report.
         // What could be read is there: the whole store, or of a truncated store its first task.
         if (file != "grid.grd") {
             QCOMPARE(main.gridStore.rowCount(), 3);

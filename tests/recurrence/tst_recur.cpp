@@ -44,6 +44,7 @@ private slots:
     void resetKeepsTheRule();
     void confirmInsertsEveryRemainingLine();
     void fullListWarnsOnceAndKeepsItsLines();
+    void escapeCancels();
     void screenshots();
 
 private:
@@ -164,7 +165,8 @@ void RecurDialogTest::previewFillsTheList() {
 }
 
 void RecurDialogTest::previewWithNothingTicked() {
-    dialog->btPreview->click();
+    // Enter presses Preview.
+    QTest::keyClick(dialog->cntWofM, Qt::Key_Return);
     QCOMPARE(prompts->errors,
              QStringList{"No dates were generated.  Check your starting/ending dates and selections."});
     QCOMPARE(dialog->Label12->text(), QString("Number of dates: 0"));
@@ -273,6 +275,7 @@ void RecurDialogTest::confirmInsertsEveryRemainingLine() {
     QCOMPARE(dialog->result(), int(QDialog::Rejected));
     QCOMPARE(dialog->ListBox1->count(), 11);
     QCOMPARE(saves, 0);
+    QVERIFY(dialog->isVisible());
 
     const QList<QDate> dates = dialog->previewDates();
     dialog->btOK->click();
@@ -303,6 +306,15 @@ void RecurDialogTest::fullListWarnsOnceAndKeepsItsLines() {
     dialog->btPreview->click();
     QCOMPARE(dialog->ListBox1->count(), 11);
     QCOMPARE(prompts->errors.size(), 1);
+}
+
+void RecurDialogTest::escapeCancels() {
+    previewMondaysAndThursdays();
+    QTest::keyClick(dialog->ListBox1, Qt::Key_Escape);
+    QCOMPARE(dialog->result(), int(QDialog::Rejected));
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(store->rowCount(), 1);
+    QCOMPARE(saves, 0);
 }
 
 void RecurDialogTest::screenshots() {

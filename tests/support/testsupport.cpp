@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPrinter>
+#include <QProcess>
 
 #include <csignal>
 
@@ -44,11 +46,19 @@ QString FakePrompter::openFileName(const QString &caption, const QString &, cons
 }
 
 QString FakePrompter::saveFileName(const QString &caption, const QString &filter, const QString &fileName,
-                                   const QString &) {
+                                   const QString &defaultSuffix, bool confirmOverwrite) {
+    saveProposals << QStringList{filter, fileName, defaultSuffix,
+                                 confirmOverwrite ? QStringLiteral("ask") : QStringLiteral("replace")}
+                         .join(QStringLiteral(" | "));
     return openFileName(caption, filter, fileName);
 }
 
-bool FakePrompter::choosePrinter(QPrinter &) {
+bool FakePrompter::choosePrinter(QPrinter &printer) {
+    ++printDialogs;
+    if (printerAnswer && !printFile.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(printFile);
+    }
     return printerAnswer;
 }
 
@@ -122,6 +132,13 @@ void writeFile(const QString &fileName, const QByteArray &bytes) {
 QByteArray readFile(const QString &fileName) {
     QFile file(fileName);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString pdfText(const QString &fileName) {
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), fileName, QStringLiteral("-")});
+    process.waitForFinished();
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 void pinFormats(const QString &localeName) {

@@ -33,16 +33,21 @@ public:
                                  const QString &value) override;
     QString openFileName(const QString &caption, const QString &filter, const QString &fileName) override;
     QString saveFileName(const QString &caption, const QString &filter, const QString &fileName,
-                         const QString &defaultSuffix) override;
+                         const QString &defaultSuffix, bool confirmOverwrite = true) override;
     bool choosePrinter(QPrinter &printer) override;
     bool openUrl(const QUrl &url) override;
 
     QStringList errors, informations, messages, warnings, questions, inputPrompts, fileCaptions;
+    // What the save dialogs proposed: "<filter> | <file name> | <extension> | ask/replace".
+    QStringList saveProposals;
     QList<QUrl> openedUrls;
     std::deque<bool> confirmAnswers;
     std::deque<std::optional<QString>> inputAnswers;
     std::deque<QString> fileAnswers;
     bool printerAnswer = true;
+    // When set, a confirmed print dialog prints to this PDF file.
+    QString printFile;
+    int printDialogs = 0;
     bool openUrlAnswer = true;
 };
 
@@ -104,6 +109,8 @@ private:
 // Writes bytes to a file (creating it), for fixtures.
 void writeFile(const QString &fileName, const QByteArray &bytes);
 QByteArray readFile(const QString &fileName);
+// The text of a PDF file as pdftotext -layout reads it; pages end with a form feed.
+QString pdfText(const QString &fileName);
 
 // A file of the tests' source folder, e.g. sourceFile("interchange/data/absurd.ics").
 QString sourceFile(const QString &relative);

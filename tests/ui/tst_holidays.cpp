@@ -97,7 +97,7 @@ bool dropRule(TfrmHoliday &list, int row) {
     QWidget *viewport = list.grid->viewport();
     const QPoint at = row > 0 ? list.grid->visualRect(list.grid->model()->index(row - 1, 0)).center()
                               : QPoint(5, viewport->height() - 2);
-    std::unique_ptr<QMimeData> data(TfrmHoliday::ruleDragData());
+    std::unique_ptr<QMimeData> data(list.grid->rowDragData());
     QDragEnterEvent enter(at, Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(viewport, &enter);
     QDragMoveEvent move(at, Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);

@@ -2,17 +2,21 @@
 #include "app/program.h"
 #include "interchange/icalimport.h"
 #include "interchange/icalreader.h"
+#include "output/print.h"
 #include "store/clock.h"
 #include "store/daynumber.h"
 #include "testsupport.h"
 #include "widgets/taskgrid.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QDateEdit>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 
 using namespace corvane;
@@ -99,6 +103,34 @@ private slots:
         main.ICalendarFormat1->trigger();
         QCOMPARE(prompts.errors.size(), 1);
         QVERIFY(prompts.errors[0].startsWith("Could not save " + sandbox.path("no/such/folder/tasks.ics")));
+    }
+
+    void exportFollowsThePrintSelection() {
+        Running run({"2:30 PM", "Work", "Today's task", "No", "No"});
+        run.main.gridStore.insertRows(2, 1);
+        run.main.gridStore.setRowCells(
+            2, {storeKey(dayNumber(today) + 1, 101), "9:00 AM", "Home", "Tomorrow's task", "Yes", "No"});
+        run.main.gridNonday->table().setRowCells(1, {"Home", "Paint the fence", "No"});
+        TfrmPrint &print = *forms().frmPrint;
+        const auto exported = [&run] {
+            run.prompts.fileAnswers = {run.sandbox.path("tasks.ics")};
+            run.main.ICalendarFormat1->trigger();
+            const QByteArray ics = test::readFile(run.sandbox.path("tasks.ics"));
+            QStringList tasks;
+            for (const char *what : {"Today's task", "Tomorrow's task", "Paint the fence"})
+                if (ics.contains(what))
+                    tasks << what;
+            return tasks;
+        };
+        QCOMPARE(exported(), (QStringList{"Today's task", "Tomorrow's task", "Paint the fence"}));
+        print.rbDate->setChecked(true);
+        print.dt1->setDate(today.addDays(1));
+        print.dt2->setDate(today.addDays(1));
+        QCOMPARE(exported(), (QStringList{"Tomorrow's task", "Paint the fence"}));
+        print.rbAll->setChecked(true);
+        print.cbDone->setChecked(false);
+        print.cbNonDate->setChecked(false);
+        QCOMPARE(exported(), QStringList{"Today's task"});
     }
 
     void importShowsTheSummaryFirst() {

@@ -6,6 +6,7 @@
 #include "store/daynumber.h"
 #include "store/programfolder.h"
 #include "testsupport.h"
+#include "widgets/shadowlabel.h"
 #include "widgets/taskgrid.h"
 
 #include <QAction>
@@ -71,13 +72,20 @@ private slots:
 
     void weeklyRepeatFromTheEditor();
     void cancelLeavesTheStoreAlone();
+    void blankNotesCannotRepeat();
+    void copyOnTheShownDayJoinsTheDayView();
+    void screenshot();
 
 private:
+    void repeatFromTheEditor(const std::function<void(TfrmEdit &)> &inEditor,
+                             const std::function<void(TfrmRecur &)> &inRepeat);
+
     std::unique_ptr<test::Sandbox> sandbox;
     std::unique_ptr<test::FakePrompter> prompts;
     std::unique_ptr<test::ModalScript> modal;
     std::unique_ptr<Program> program;
     TfrmMain *main = nullptr;
+    bool editorOpenAfterRepeat = false;
 };
 
 void RepeatFlowTest::init() {
@@ -102,21 +110,43 @@ void RepeatFlowTest::cleanup() {
     setNow(QDateTime());
 }
 
-// Editor, Repeat, weekly on Monday and Thursday, Preview, two lines deleted, OK, Yes.
-void RepeatFlowTest::weeklyRepeatFromTheEditor() {
-    const QStringList original = main->gridStore.rowCells(1);
-    QList<QDate> kept;
-    QString caption;
+// Edits the day's task: `inEditor` acts in the editor, then Repeat opens the repeat dialog, where `inRepeat`
+// acts. An editor left open afterwards is cancelled.
+void RepeatFlowTest::repeatFromTheEditor(const std::function<void(TfrmEdit &)> &inEditor,
+                                         const std::function<void(TfrmRecur &)> &inRepeat) {
     modal->then([&](QDialog &dialog) {
         auto &editor = static_cast<TfrmEdit &>(dialog);
         editor.show();
-        if (!editor.btRepeat->isVisible() || !editor.btRepeat->isEnabled())
-            return int(QDialog::Accepted);
-        // The editor's own change is dropped once the copies are stored.
-        QTest::keyClicks(editor.memMain, " today");
+        inEditor(editor);
         modal->then([&](QDialog &repeatDialog) {
             auto &recur = static_cast<TfrmRecur &>(repeatDialog);
             recur.show();
+            inRepeat(recur);
+            return recur.result();
+        });
+        editor.btRepeat->click();
+        editorOpenAfterRepeat = editor.isVisible() && editor.result() == 0;
+        if (editorOpenAfterRepeat)
+            editor.btCancel->click();
+        return editor.result();
+    });
+    main->btEditClick(main->tbEdit1);
+}
+
+// Editor, Repeat, weekly on Monday and Thursday, Preview, two lines deleted, OK, Yes.
+void RepeatFlowTest::weeklyRepeatFromTheEditor() {
+    const QStringList original = main->gridStore.rowCells(1);
+    bool offered = false;
+    QList<QDate> kept;
+    QString caption;
+    FileWrites writes(besideProgram("grid.grd"));
+    repeatFromTheEditor(
+        [&](TfrmEdit &editor) {
+            offered = editor.btRepeat->isVisible() && editor.btRepeat->isEnabled();
+            // The editor's own change is dropped once the copies are stored.
+            QTest::keyClicks(editor.memMain, " today");
+        },
+        [&](TfrmRecur &recur) {
             caption = recur.windowTitle();
             recur.rbWeekly->click();
             recur.date2->setDate(QDate(2000, 4, 21));
@@ -129,14 +159,10 @@ void RepeatFlowTest::weeklyRepeatFromTheEditor() {
             kept = recur.previewDates();
             prompts->confirmAnswers = {true};
             recur.btOK->click();
-            return recur.result();
         });
-        editor.btRepeat->click();
-        return editor.result();
-    });
-    FileWrites writes(besideProgram("grid.grd"));
-    main->btEditClick(main->tbEdit1);
 
+    QVERIFY(offered);
+    QVERIFY(!editorOpenAfterRepeat);
     QCOMPARE(modal->shown.size(), 2);
     QCOMPARE(caption, QString("Repeating event for Café with Zoë, \"the usual\"\r\nBring t..."));
     QCOMPARE(prompts->questions, QStringList{"Really add 9 events to the calendar?"});
@@ -171,29 +197,62 @@ void RepeatFlowTest::weeklyRepeatFromTheEditor() {
 }
 
 void RepeatFlowTest::cancelLeavesTheStoreAlone() {
-    modal->then([this](QDialog &dialog) {
-        auto &editor = static_cast<TfrmEdit &>(dialog);
-        editor.show();
-        modal->then([](QDialog &repeatDialog) {
-            auto &recur = static_cast<TfrmRecur &>(repeatDialog);
-            recur.show();
-            recur.rbDaily->click();
-            recur.btPreview->click();
-            recur.btCancel->click();
-            return recur.result();
-        });
-        editor.btRepeat->click();
-        // Back in the editor, which stays open.
-        if (editor.result() != 0 || !editor.isVisible())
-            return int(QDialog::Accepted);
-        editor.btCancel->click();
-        return editor.result();
-    });
     const QByteArray before = test::readFile(besideProgram("grid.grd"));
-    main->btEditClick(main->tbEdit1);
+    repeatFromTheEditor([](TfrmEdit &) {},
+                        [](TfrmRecur &recur) {
+                            recur.rbDaily->click();
+                            recur.btPreview->click();
+                            recur.btCancel->click();
+                        });
+    // Back in the editor, which stayed open.
+    QVERIFY(editorOpenAfterRepeat);
     QCOMPARE(modal->shown.size(), 2);
     QCOMPARE(main->gridStore.rowCount(), 2);
     QCOMPARE(test::readFile(besideProgram("grid.grd")), before);
+}
+
+void RepeatFlowTest::blankNotesCannotRepeat() {
+    repeatFromTheEditor(
+        [](TfrmEdit &editor) {
+            editor.memMain->selectAll();
+            QTest::keyClick(editor.memMain, Qt::Key_Delete);
+        },
+        [](TfrmRecur &) {});
+    QCOMPARE(prompts->errors, QStringList{"The Notes are blank!"});
+    QCOMPARE(modal->shown.size(), 1);
+    modal->handlers.clear();
+}
+
+// A run that starts on the day shown puts a copy there; the day view shows it and a later write-back of
+// the day keeps it.
+void RepeatFlowTest::copyOnTheShownDayJoinsTheDayView() {
+    repeatFromTheEditor([](TfrmEdit &) {},
+                        [](TfrmRecur &recur) {
+                            recur.rbDaily->click();
+                            recur.date1->setDate(today);
+                            recur.date2->setDate(today.addDays(1));
+                            recur.btPreview->click();
+                            recur.btOK->click();
+                        });
+    QCOMPARE(main->gridStore.rowCount(), 1 + 3);
+    QCOMPARE(main->gridDay->table().rowCount(), 1 + 2);
+    QCOMPARE(main->lblDate->text(), QString("2 tasks Wed 3/15/2000  Today"));
+    main->writeToStore(dayNumber(today));
+    QCOMPARE(main->gridStore.rowCount(), 1 + 3);
+}
+
+void RepeatFlowTest::screenshot() {
+    const QString target = qEnvironmentVariable("CORVANE_SHOTS");
+    if (target.isEmpty())
+        QSKIP("screenshots only when CORVANE_SHOTS names a folder");
+    repeatFromTheEditor([](TfrmEdit &) {},
+                        [&](TfrmRecur &recur) {
+                            recur.rbWeekly->click();
+                            recur.cbWTue->setChecked(true);
+                            recur.btPreview->click();
+                            QTest::qWait(100);
+                            recur.grab().save(target + "/recur-from-editor.png");
+                        });
 }
 
 QTEST_MAIN(RepeatFlowTest)
