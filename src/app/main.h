@@ -224,6 +224,7 @@ public:
     void FindDialog1Find();
     void Archive1Click();
     void Restore1Click();
+    void ClearAll1Click();
     // Brings the views up to date after the task tables changed as a whole.
     void refreshFromTables();
 

@@ -1,4 +1,4 @@
-// TfrmMain: the text search, and archiving and restoring the task tables.
+// TfrmMain: the text search; archiving, restoring and clearing the task tables.
 #include "app/main.h"
 
 #include "app/program.h"
@@ -6,8 +6,10 @@
 #include "editing/completedhistory.h"
 #include "maintenance/archive.h"
 #include "maintenance/find.h"
+#include "output/print.h"
 #include "store/daynumber.h"
 #include "store/programfolder.h"
+#include "widgets/modal.h"
 #include "widgets/prompter.h"
 #include "widgets/taskgrid.h"
 
@@ -28,7 +30,7 @@ void TfrmMain::connectMaintenance() {
     const std::pair<QAction *, void (TfrmMain::*)()> commands[] = {
         {Search1, &TfrmMain::Search1Click},   {tbSearch, &TfrmMain::Search1Click},
         {Archive1, &TfrmMain::Archive1Click}, {tbArchive, &TfrmMain::Archive1Click},
-        {Restore1, &TfrmMain::Restore1Click},
+        {Restore1, &TfrmMain::Restore1Click}, {ClearAll1, &TfrmMain::ClearAll1Click},
     };
     for (const auto &[action, handler] : commands) {
         action->setEnabled(true);
@@ -133,6 +135,28 @@ void TfrmMain::Restore1Click() {
         saveTableReporting(complete->history(), completedFileName());
         complete->ResizeGrid();
     }
+    refreshFromTables();
+}
+
+void TfrmMain::ClearAll1Click() {
+    TfrmPrint *print = forms().frmPrint;
+    if (!print)
+        return;
+    print->clearMode = true;
+    if (runModal(*print) != QDialog::Accepted)
+        return;
+    const PrintSelection choice = print->selection();
+    TaskTable &nonday = gridNonday->table();
+    ClearSelection selection;
+    selection.dateTasks = choice.done || choice.notDone;
+    selection.nonDateTasks = choice.nonDate;
+    selection.okDateTask = [&](int row, int day) {
+        return okToPrintDateTask(choice, gridStore, row, dateOfDay(day));
+    };
+    selection.okNonDateTask = [&](int row) { return okToPrintNonDateTask(choice, nonday, row); };
+    clearTasks(gridStore, nonday, selection);
+    saveTableReporting(gridStore, besideProgram(QStringLiteral("grid.grd")));
+    saveTableReporting(nonday, besideProgram(QStringLiteral("gridNon.grd")));
     refreshFromTables();
 }
 

@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -257,8 +258,14 @@ void TaskGrid::dragEnterEvent(QDragEnterEvent *event) {
 }
 
 void TaskGrid::dragMoveEvent(QDragMoveEvent *event) {
+    const QPoint pos = event->position().toPoint();
+    // Near the top or the bottom edge the list scrolls a row, so rows out of sight can be reached.
+    if (pos.y() < rowHeight())
+        verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    else if (pos.y() > viewport()->height() - rowHeight())
+        verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     bool accept = false;
-    emit rowDragOver(event->mimeData(), tableRowAt(event->position().toPoint()), &accept);
+    emit rowDragOver(event->mimeData(), tableRowAt(pos), &accept);
     if (accept)
         event->acceptProposedAction();
     else

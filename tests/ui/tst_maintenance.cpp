@@ -3,6 +3,7 @@
 #include "editing/completedhistory.h"
 #include "maintenance/archive.h"
 #include "maintenance/find.h"
+#include "output/print.h"
 #include "runningprogram.h"
 #include "store/daynumber.h"
 #include "store/programfolder.h"
@@ -11,6 +12,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDateEdit>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,6 +32,13 @@ QList<QStringList> cellsOf(const TaskTable &table) {
     return rows;
 }
 
+QStringList whats(const TaskTable &store) {
+    QStringList texts;
+    for (int row = 1; row < store.rowCount(); ++row)
+        texts << store.cell(StoreWhat, row);
+    return texts;
+}
+
 QByteArray gridFile(const QString &name) {
     return test::readFile(besideProgram(name));
 }
@@ -47,6 +56,8 @@ private slots:
     void restoreWithACorruptMemberChangesNothing();
     void restoreWithAMissingMemberChangesNothing();
     void archiveThatCannotBeWrittenIsReported();
+    void clearOfJanuaryKeepsTheDecemberTaskBefore();
+    void clearOfOnlyNondateTasksOrCancelled();
     void findSelectsEachHitsDayAndRow();
     void findOnTheSelectedDayPicksByDirection();
     void findDialogSitsOverTheNondayList();
@@ -230,6 +241,58 @@ void MaintenanceTest::findDialogSitsOverTheNondayList() {
     QVERIFY(main->FindDialog1->frameGeometry().left() >= main->split1->sizes().value(0));
     QVERIFY(!main->FindDialog1->btFindNext->isEnabled());
     QVERIFY(main->FindDialog1->rbDown->isChecked());
+}
+
+void MaintenanceTest::clearOfJanuaryKeepsTheDecemberTaskBefore() {
+    addTask(QDate(1999, 12, 31), "11:00 PM", "old year");
+    addTask(QDate(2000, 1, 1), "9:00 AM", "new year");
+    addTask(QDate(2000, 1, 31), "9:00 AM", "end of January");
+    addTask(QDate(2000, 2, 1), "9:00 AM", "February");
+    main->gridNonday->table().setRowCount(3);
+    main->gridNonday->table().setRowCells(1, {"Home", "paint", "No"});
+    main->gridNonday->table().setRowCells(2, {"", "no category", "No"});
+    running->modal.then([](QDialog &dialog) {
+        auto &print = static_cast<TfrmPrint &>(dialog);
+        print.show();
+        if (print.windowTitle() != "Clear tasks" || print.rbAll->text() != "Clear All tasks" ||
+            print.rbDate->text() != "Clear tasks within a range of dates")
+            return int(QDialog::Rejected);
+        print.rbDate->setChecked(true);
+        print.dt1->setDate(QDate(2000, 1, 1));
+        print.dt2->setDate(QDate(2000, 1, 31));
+        print.btOK->click();
+        return print.result();
+    });
+    main->ClearAll1->trigger();
+    QCOMPARE(whats(main->gridStore), (QStringList{"old year", "February"}));
+    QCOMPARE(main->gridNonday->table().rowCount(), 2);
+    QVERIFY(main->gridNonday->table().rowIsEmpty(1));
+    QCOMPARE(gridFile("grid.grd"), main->gridStore.toGridBytes());
+    QCOMPARE(gridFile("gridNon.grd"), main->gridNonday->table().toGridBytes());
+    QCOMPARE(main->EsLabel1->text(), QString("Non-Date Oriented Tasks"));
+}
+
+void MaintenanceTest::clearOfOnlyNondateTasksOrCancelled() {
+    addTask(today, "9:00 AM", "stays");
+    main->gridNonday->table().setRowCells(1, {"Home", "paint", "No"});
+    const QByteArray store = main->gridStore.toGridBytes();
+    running->modal.then([](QDialog &) { return int(QDialog::Rejected); });
+    main->ClearAll1Click();
+    QCOMPARE(main->gridNonday->table().cell(NondayWhat, 1), QString("paint"));
+
+    running->modal.then([](QDialog &dialog) {
+        auto &print = static_cast<TfrmPrint &>(dialog);
+        print.rbAll->setChecked(true);
+        print.cbDone->setChecked(false);
+        print.cbNotDone->setChecked(false);
+        print.cbNonDate->setChecked(true);
+        print.btOK->click();
+        return print.result();
+    });
+    main->ClearAll1Click();
+    QCOMPARE(main->gridStore.toGridBytes(), store);
+    QVERIFY(main->gridNonday->table().rowIsEmpty(1));
+    QCOMPARE(main->gridDay->table().cell(DayWhat, 1), QString("stays"));
 }
 
 QTEST_MAIN(MaintenanceTest)
