@@ -16,6 +16,9 @@ struct LayoutValues {
     // read keeps what the struct holds.
     void read(const SettingsStore &store);
     void write(SettingsStore &store) const;
+    // Brings hand-edited values within what a user can still see and change: the client area within
+    // the screen (and no narrower than `minimumWidth`), each splitter leaving its panes some room.
+    void fitInto(int screenWidth, int screenHeight, int minimumWidth);
 };
 
 } // namespace corvane

@@ -8,7 +8,7 @@
 #include "app/tray.h"
 #include "app/updatereminder.h"
 #include "filters/filter.h"
-#include "holidays/holidayrules.h"
+#include "output/printselection.h"
 #include "settings/colorvalue.h"
 #include "settings/options.h"
 #include "settings/settingsstore.h"
@@ -108,6 +108,7 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent) {
     minimumWindowWidth = corvane::minimumWindowWidth(logicalDpiX());
     setMinimumWidth(minimumClientWidth(logicalDpiX()));
     setUpStoreTable(gridStore);
+    setUpPrintTable(gridPrint);
     gridHoliday.setColumnCount(4);
 
     createActions();
@@ -117,10 +118,13 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent) {
     connectNavigation();
     createToolBars();
     connectTaskCommands();
+    connectMaintenance();
+    connectDragDrop();
+    connectHolidays();
     applyLayoutValues();
     loadTaskFiles();
     setWindowTitle(QStringLiteral("Corvane"));
-    setWindowIcon(themedIcon(QString(), QStringLiteral("corvane")));
+    setWindowIcon(appIcon());
     createAlarmsAndTray();
     gridDay->setSelectionActive(false);
     gridNonday->setSelectionActive(false);
@@ -280,6 +284,7 @@ void TfrmMain::createMenus() {
     QMenu *undated = exportMenu->addMenu(QStringLiteral("Non Date Oriented Tasks"));
     undated->addAction(HTMLFormat4);
     undated->addAction(CommaDelimitedFormat2);
+    createInterchangeCommands(file, exportMenu);
     file->addAction(PublishCalendarasWebPage1);
     file->addSeparator();
     file->addAction(Holidays1);
@@ -405,6 +410,8 @@ void TfrmMain::createPanes() {
     memWhat->setFrameShape(QFrame::NoFrame);
     memWhat->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memWhat->setBackgroundVisible(false);
+    // A typed TAB would be stored raw and read back as a line break.
+    memWhat->setTabChangesFocus(true);
     memWhat->hide();
     memoColumn->addWidget(memWhat);
 
@@ -450,6 +457,9 @@ void TfrmMain::setClientSize(const QSize &size) {
 void TfrmMain::applyLayoutValues() {
     LayoutValues layout;
     layout.read(SettingsStore());
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        layout.fitInto(screen->availableGeometry().width(), screen->availableGeometry().height(),
+                       minimumClientWidth(logicalDpiX()));
     setClientSize(QSize(layout.clientWidth, layout.clientHeight));
     // The panes past the first take the rest once the window has its size.
     split2->setSizes({layout.split2, std::max(1, layout.clientHeight - layout.split2)});
@@ -495,9 +505,7 @@ void TfrmMain::showEvent(QShowEvent *event) {
 
 void TfrmMain::FormShow() {
     fix2000();
-    QString reason;
-    if (!loadHolidays(gridHoliday, besideProgram(QStringLiteral("holiday.grd")), &reason))
-        prompter().error(reason);
+    loadHolidayTable();
     showTodayOnCalendars();
     readFromStore(dayNumber(selectedDate().date()));
     UpdateLabels(currentCalendar);
@@ -525,6 +533,7 @@ void TfrmMain::FormCloseQuery() {
 }
 
 void TfrmMain::FormClose() {
+    memWhatExit();
     alarmShowing = true;
     SortGridStore();
     saveTableReporting(gridNonday->table(), besideProgram(QStringLiteral("gridNon.grd")));
@@ -543,27 +552,28 @@ void TfrmMain::About1Click() {
     runModal(about);
 }
 
-// The filter applies at once however its window closes; only OK refreshes the views.
+// The filter applies at once however its window closes, so the views are read again either way: a day
+// view left as the old filter showed it would be written back wrongly.
 void TfrmMain::btFilterClick() {
     TfrmFilter *filter = forms().frmFilter;
     if (!filter)
         return;
-    if (runModal(*filter) == QDialog::Accepted) {
-        ColorAllCalendars(true);
-        cal1DateChange();
-    }
+    runModal(*filter);
+    ColorAllCalendars(true);
+    cal1DateChange();
     updateFilterIndicator();
 }
 
 bool TfrmMain::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() == QEvent::FocusOut && watched == memWhat) {
-        // Leaving the memo for another control of the program, not for another window or a menu.
-        const auto reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            memWhatExit();
-    }
     auto *widget = qobject_cast<QWidget *>(watched);
     const bool ours = widget && widget->window() == this;
+    // Typed notes go back before anything else can happen: the memo loses the focus (for any reason), a
+    // click elsewhere in the window (tool buttons take no focus), a shortcut runs a command.
+    const bool clickBesideMemo = ours && event->type() == QEvent::MouseButtonPress && widget != memWhat &&
+                                 !memWhat->isAncestorOf(widget);
+    if ((event->type() == QEvent::FocusOut && watched == memWhat) || clickBesideMemo ||
+        event->type() == QEvent::Shortcut)
+        memWhatExit();
     if (ours && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (FormKeyDown(key->key()) || FormKeyPress(key->key()))
@@ -589,6 +599,8 @@ bool TfrmMain::FormKeyPress(int key) {
 // --- Day view -----------------------------------------------------------------------------------------
 
 void TfrmMain::readFromStore(int dayNumber) {
+    memWhatExit();
+    m_memoShown.day = dayNumber;
     const bool strike = strikeOutDone();
     gridDay->setStrikeOut(strike);
     gridNonday->setStrikeOut(strike);
@@ -619,11 +631,17 @@ void TfrmMain::UpdateLabels(QWidget *calendar) {
 }
 
 void TfrmMain::DrawExtraMemo() {
+    // Notes typed for the task shown so far reach it before the memo shows another.
+    memWhatExit();
     const TaskTable &day = gridDay->table();
     const int row = gridDay->row();
-    const QString text = flattenMemoText(day.cell(DayWhat, row));
+    // The lines as stored, so the words of separate lines never run together.
+    const QString text = splitMemoText(day.cell(DayWhat, row)).join(QLatin1Char('\n'));
     if (memWhat->toPlainText() != text)
         memWhat->setPlainText(text);
+    m_memoShown.row = row;
+    m_memoShown.what = day.cell(DayWhat, row);
+    m_memoShown.text = text;
     memWhat->setVisible(!text.isEmpty());
     QPalette colors = memWhat->palette();
     const bool done = !text.isEmpty() && day.cell(DayDone, row) == QLatin1String("Yes");
@@ -632,8 +650,15 @@ void TfrmMain::DrawExtraMemo() {
 }
 
 void TfrmMain::memWhatExit() {
-    gridDay->table().setCell(DayWhat, gridDay->row(), joinMemoLines(displayedLines(*memWhat)));
-    writeToStore(dayNumber(selectedDate().date()));
+    if (memWhat->toPlainText() == m_memoShown.text)
+        return;
+    m_memoShown.text = memWhat->toPlainText();
+    // Only into the task the notes were typed for: never into another that took its row meanwhile.
+    TaskTable &day = gridDay->table();
+    if (m_memoShown.row < 1 || day.cell(DayWhat, m_memoShown.row) != m_memoShown.what)
+        return;
+    day.setCell(DayWhat, m_memoShown.row, joinMemoLines(displayedLines(*memWhat)));
+    writeToStore(m_memoShown.day);
 }
 
 void TfrmMain::deleteEntry(TaskGrid *list, bool writeBack, const QDateTime &date) {

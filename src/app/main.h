@@ -162,6 +162,8 @@ public:
     void DrawExtraMemo();
     // Removes the current row of `list`; with writeBack the day list goes back into the store for `date`.
     void deleteEntry(TaskGrid *list, bool writeBack, const QDateTime &date);
+    // Puts notes typed in the memo into the task it shows and writes that day back; nothing happens while
+    // the memo holds what it was given. Runs whenever typed notes could otherwise be lost.
     void memWhatExit();
 
     // --- Hooks other parts of the window fill in ------------------------------------------------------
@@ -238,6 +240,12 @@ public:
     IcalSelection icalSelection() const;
     void ICalendarFormat1Click();
     void ImportICalendar1Click();
+
+    // --- Holidays (mainholidays.cpp) ------------------------------------------------------------------
+    void connectHolidays();
+    void Holidays1Click();
+    // Reads holiday.grd into gridHoliday; a corrupt file is reported and leaves no rules.
+    void loadHolidayTable();
 
 public slots:
     void cal1Click();
@@ -335,6 +343,13 @@ private:
     QLabel *m_statusText;
     bool m_shown = false;
     bool m_closed = false;
+    // What the notes memo was given: the day and row of its task, the task's What and the memo's text.
+    struct MemoShown {
+        int day = 0;
+        int row = 0;
+        QString what;
+        QString text;
+    } m_memoShown;
 };
 
 } // namespace corvane

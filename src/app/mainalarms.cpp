@@ -127,6 +127,7 @@ void TfrmMain::Showcalendar1Click() {
 }
 
 void TfrmMain::TrayIconAppMinimize() {
+    memWhatExit();
     saveTableReporting(gridStore, besideProgram(QStringLiteral("grid.grd")));
     saveTableReporting(gridNonday->table(), besideProgram(QStringLiteral("gridNon.grd")));
 }
@@ -145,6 +146,7 @@ void TfrmMain::Hide1Click() {
 }
 
 void TfrmMain::Exit2Click() {
+    memWhatExit();
     alarmShowing = true;
     playAlarmSound(frmOptions, false);
     SortGridStore();

@@ -149,7 +149,7 @@ void TfrmMain::EditOrComplete(QObject *sender, bool edit) {
         editor.originText = QStringLiteral("Non date task");
         editor.hideTimeControls();
     }
-    editor.cbCategory->setEditText(old.category);
+    setLimitedEditText(*editor.cbCategory, old.category, TfrmEdit::categoryLimit);
     editor.cbDone->setChecked(old.done);
     if (old.done)
         editor.hideTimeControls();

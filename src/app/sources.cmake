@@ -11,6 +11,7 @@ target_sources(corvane_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/about.cpp
   ${CMAKE_CURRENT_LIST_DIR}/main.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mainalarms.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/mainholidays.cpp
   ${CMAKE_CURRENT_LIST_DIR}/maincalendars.cpp
   ${CMAKE_CURRENT_LIST_DIR}/maindragdrop.cpp
   ${CMAKE_CURRENT_LIST_DIR}/maininterchange.cpp

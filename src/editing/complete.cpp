@@ -1,10 +1,8 @@
 #include "editing/complete.h"
 
-#include "app/program.h"
 #include "editing/completedhistory.h"
 #include "editing/editorwidgets.h"
 #include "settings/options.h"
-#include "settings/settingsstore.h"
 #include "store/tasktable.h"
 #include "widgets/prompter.h"
 #include "widgets/shadowlabel.h"
@@ -14,6 +12,7 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -45,13 +44,6 @@ QWidget *labelledMemo(const QString &caption, QPlainTextEdit *memo, QWidget *par
     layout->addWidget(label);
     layout->addWidget(memo);
     return box;
-}
-
-// The options window holds the live setting; without it (the window on its own) the stored one counts.
-bool confirmDeleting() {
-    if (const TfrmOptions *options = forms().frmOptions)
-        return options->cbConfirm->isChecked();
-    return SettingsStore().readBool(QStringLiteral("Options"), QStringLiteral("Confirm"), true);
 }
 
 } // namespace
@@ -123,7 +115,14 @@ TfrmComplete::TfrmComplete(const ShadowLabel *titleStyle, QWidget *parent)
     connect(gridComp, &TaskGrid::contentsChanged, this, &TfrmComplete::gridDrawCell);
     memWhat->installEventFilter(this);
     memPurpose->installEventFilter(this);
+    // A click on a column title sorts without taking the focus from a memo.
+    gridComp->horizontalHeader()->viewport()->installEventFilter(this);
     gridDrawCell();
+}
+
+// The grid's model watches the history, which goes before the grid does: let go of it first.
+TfrmComplete::~TfrmComplete() {
+    gridComp->setTable(nullptr);
 }
 
 void TfrmComplete::AddToCompleteGrid(const Completion &completion) {
@@ -136,16 +135,29 @@ void TfrmComplete::save() {
 }
 
 void TfrmComplete::gridDrawCell() {
-    const int row = gridComp->row();
-    setMemoText(*memWhat, history().cell(CompWhat, row));
-    setMemoText(*memPurpose, history().cell(CompNotes, row));
+    // Notes typed for the record shown so far reach it before the memos show another.
+    memWhatExit();
+    m_memoRow = gridComp->row();
+    m_memoWhat = history().cell(CompWhat, m_memoRow);
+    m_memoNotes = history().cell(CompNotes, m_memoRow);
+    setMemoText(*memWhat, m_memoWhat);
+    setMemoText(*memPurpose, m_memoNotes);
 }
 
 void TfrmComplete::memWhatExit() {
-    const int row = gridComp->row();
+    if (!memoEdited(*memWhat) && !memoEdited(*memPurpose))
+        return;
+    // Only into the record the notes were typed for, never into one that took its row meanwhile.
+    if (history().cell(CompWhat, m_memoRow) != m_memoWhat ||
+        history().cell(CompNotes, m_memoRow) != m_memoNotes)
+        return;
+    m_memoWhat = typedMemoText(*memWhat);
+    m_memoNotes = typedMemoText(*memPurpose);
+    setMemoText(*memWhat, m_memoWhat);
+    setMemoText(*memPurpose, m_memoNotes);
     const QSignalBlocker blocker(gridComp);
-    history().setCell(CompWhat, row, memoText(*memWhat));
-    history().setCell(CompNotes, row, memoText(*memPurpose));
+    history().setCell(CompWhat, m_memoRow, m_memoWhat);
+    history().setCell(CompNotes, m_memoRow, m_memoNotes);
 }
 
 void TfrmComplete::Delete1Click() {
@@ -195,7 +207,8 @@ void TfrmComplete::done(int result) {
 }
 
 bool TfrmComplete::eventFilter(QObject *watched, QEvent *event) {
-    if ((watched == memWhat || watched == memPurpose) && event->type() == QEvent::FocusOut)
+    if (((watched == memWhat || watched == memPurpose) && event->type() == QEvent::FocusOut) ||
+        (watched == gridComp->horizontalHeader()->viewport() && event->type() == QEvent::MouseButtonPress))
         memWhatExit();
     return QDialog::eventFilter(watched, event);
 }

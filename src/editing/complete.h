@@ -22,6 +22,7 @@ class TfrmComplete : public QDialog {
 public:
     // The title follows `titleStyle` (the main window's day title) each time the window shows.
     explicit TfrmComplete(const ShadowLabel *titleStyle = nullptr, QWidget *parent = nullptr);
+    ~TfrmComplete() override;
 
     TaskTable &history() { return m_history; }
     // Puts a completion at row 1 and saves the history.
@@ -52,6 +53,9 @@ private:
 
     const ShadowLabel *m_titleStyle;
     TaskTable m_history;
+    // The record the memos show, and its two texts as they were then.
+    int m_memoRow = 0;
+    QString m_memoWhat, m_memoNotes;
 };
 
 } // namespace corvane

@@ -137,7 +137,7 @@ void TfrmEdit::createTaskPanel() {
     cbCategory = new QComboBox(pnlMain);
     cbCategory->setEditable(true);
     cbCategory->setInsertPolicy(QComboBox::NoInsert);
-    cbCategory->lineEdit()->setMaxLength(20);
+    cbCategory->lineEdit()->setMaxLength(categoryLimit);
     btCategory = new QPushButton(QStringLiteral("..."), pnlMain);
     btCategory->setFixedWidth(28);
     dtTime = new QTimeEdit(pnlMain);

@@ -25,6 +25,9 @@ class TfrmComplete;
 class TfrmEdit : public QDialog {
     Q_OBJECT
 public:
+    // The most characters a category can be typed with.
+    static constexpr int categoryLimit = 20;
+
     // What the editor needs from the window that opens it.
     struct Context {
         QDate selectedDay;

@@ -74,16 +74,8 @@ TfrmFilter::TfrmFilter(QWidget *parent)
     connect(pnlNotDone, &ColorPanel::clicked, this, &TfrmFilter::pnlDoneClick);
     connect(btOK, &QPushButton::clicked, this, &TfrmFilter::btOKClick);
 
-    m_state.loadEntries(choicesFile());
-    m_state.tickSaved(selectionFile());
     m_state.readSwitches(SettingsStore());
-    for (const FilterState::Entry &entry : m_state.entries()) {
-        auto *item = new QListWidgetItem(entry.name);
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
-        item->setCheckState(Qt::Unchecked);
-        cbWhat->addItem(item);
-    }
-    showState();
+    loadEntries();
 }
 
 void TfrmFilter::setPanelColors(int doneText, int doneBack, int notDoneText, int notDoneBack) {
@@ -97,7 +89,21 @@ void TfrmFilter::showEvent(QShowEvent *event) {
 }
 
 void TfrmFilter::FormShow() {
+    loadEntries();
+}
+
+// The categories as the choices file has them now, ticked as saved; categories added since show ticked.
+void TfrmFilter::loadEntries() {
+    m_state.loadEntries(choicesFile());
     m_state.tickSaved(selectionFile());
+    const QSignalBlocker blocker(cbWhat);
+    cbWhat->clear();
+    for (const FilterState::Entry &entry : m_state.entries()) {
+        auto *item = new QListWidgetItem(entry.name);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+        cbWhat->addItem(item);
+    }
     showState();
 }
 

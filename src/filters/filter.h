@@ -52,6 +52,7 @@ protected:
     void done(int result) override;
 
 private:
+    void loadEntries();
     void showState();
     void updateTitle();
 

@@ -13,6 +13,8 @@ namespace {
 const QString kSection = QStringLiteral("Filter");
 const QString kDone = QStringLiteral("Done");
 const QString kNotDone = QStringLiteral("NotDone");
+const QString kOffered = QStringLiteral("Offered");
+const QString kLineEnd = QStringLiteral("\r\n");
 } // namespace
 
 void FilterState::setEntries(const QStringList &names) {
@@ -69,29 +71,51 @@ RowFilter FilterState::rowFilter() const {
 }
 
 void FilterState::loadEntries(const QString &choicesFile) {
+    const QList<Entry> old = m_entries;
     setEntries(readCategoryFile(choicesFile));
+    for (Entry &entry : m_entries)
+        for (const Entry &before : old)
+            if (before.name.compare(entry.name, Qt::CaseInsensitive) == 0)
+                entry.ticked = before.ticked;
+    countUnticked();
 }
 
 void FilterState::tickSaved(const QString &selectionFile) {
     // An empty file is a saved selection of no entry; only a missing one selects them all.
-    if (QFileInfo::exists(selectionFile))
-        tickSelected(readCategoryFile(selectionFile));
-    else
+    if (!QFileInfo::exists(selectionFile)) {
         tickAll(true);
+        return;
+    }
+    QStringList selected = readCategoryFile(selectionFile);
+    if (m_offered)
+        for (const Entry &entry : m_entries)
+            if (!m_offered->contains(entry.name, Qt::CaseInsensitive))
+                selected << entry.name;
+    tickSelected(selected);
 }
 
-bool FilterState::saveSelection(const QString &selectionFile, QString *error) const {
-    return saveCategoryFile(selectionFile, selection(), error);
+bool FilterState::saveSelection(const QString &selectionFile, QString *error) {
+    if (!saveCategoryFile(selectionFile, selection(), error))
+        return false;
+    QStringList names;
+    for (const Entry &entry : m_entries)
+        names << entry.name;
+    m_offered = names;
+    return true;
 }
 
 void FilterState::readSwitches(const SettingsStore &store) {
     m_showNotDone = store.readBool(kSection, kNotDone, true);
     m_showDone = store.readBool(kSection, kDone, true);
+    if (store.contains(kSection, kOffered))
+        m_offered = store.readText(kSection, kOffered, QString()).split(kLineEnd, Qt::SkipEmptyParts);
 }
 
 void FilterState::writeSwitches(SettingsStore &store) const {
     store.writeBool(kSection, kNotDone, m_showNotDone);
     store.writeBool(kSection, kDone, m_showDone);
+    if (m_offered)
+        store.writeText(kSection, kOffered, m_offered->join(kLineEnd));
 }
 
 void FilterState::countUnticked() {

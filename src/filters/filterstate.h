@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace corvane {
 
 class SettingsStore;
@@ -41,14 +43,18 @@ public:
     // The filter test as the views take it; it reads this state at every call.
     RowFilter rowFilter() const;
 
-    // The entries from the category choices file, none ticked.
+    // The entries from the category choices file; an entry already in the list keeps its tick, a new one
+    // starts unticked.
     void loadEntries(const QString &choicesFile);
-    // Ticks the entries of the saved selection file; every entry when there is no such file.
+    // Ticks the entries of the saved selection file, and those the filter had not offered when the
+    // selection was saved (so a category added since shows); every entry when there is no such file.
     void tickSaved(const QString &selectionFile);
-    // Rewrites the selection file with the ticked entries; on failure the old file stays whole.
-    bool saveSelection(const QString &selectionFile, QString *error = nullptr) const;
+    // Rewrites the selection file with the ticked entries; on failure the old file stays whole. The
+    // entries offered become those of the list.
+    [[nodiscard]] bool saveSelection(const QString &selectionFile, QString *error = nullptr);
 
-    // The two switches in the settings section "Filter", each shown when absent.
+    // The two switches in the settings section "Filter", each shown when absent, and the entries offered
+    // when the selection was last saved (none stored: every entry was).
     void readSwitches(const SettingsStore &store);
     void writeSwitches(SettingsStore &store) const;
 
@@ -56,6 +62,7 @@ private:
     void countUnticked();
 
     QList<Entry> m_entries;
+    std::optional<QStringList> m_offered;
     int m_unticked = 0;
     bool m_showDone = true;
     bool m_showNotDone = true;

@@ -85,10 +85,15 @@ QCheckBox *checkBox(const QString &text, QWidget *parent) {
     return new QCheckBox(text, parent);
 }
 
-// Monday to Sunday in rows of four, from column 1 of `grid` at `row`.
+// Monday to Sunday in rows of four, from column 1 of `grid` at `row`. The columns have the same places
+// on every panel that shows weekdays.
 void addWeekdays(QGridLayout *grid, int row, const std::array<QCheckBox *, 7> &mondayFirst) {
-    for (int i = 0; i < 7; ++i)
+    const QFontMetrics metrics = mondayFirst[0]->fontMetrics();
+    grid->setColumnMinimumWidth(0, metrics.horizontalAdvance(QStringLiteral("On the")));
+    for (int i = 0; i < 7; ++i) {
         grid->addWidget(mondayFirst[i], row + i / 4, 1 + i % 4);
+        grid->setColumnMinimumWidth(1 + i % 4, metrics.horizontalAdvance(QStringLiteral("Last")) + 30);
+    }
 }
 
 // The rule's weekday flags (Sunday first) from check boxes given Sunday first.
@@ -183,8 +188,9 @@ TfrmRecur::TfrmRecur(TaskTable &store, std::function<void()> SortGridStore, QWid
     layout->addLayout(dates);
     layout->addLayout(middle, 1);
     layout->addLayout(buttons);
-    setFixedSize(660, 380);
-    ListBox1->setFixedWidth(220);
+    // The dialog takes the size its contents need, so no caption is clipped under any font.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    ListBox1->setFixedSize(220, 240);
 
     connect(btPreview, &QPushButton::clicked, this, &TfrmRecur::btPreviewClick);
     connect(btReset, &QPushButton::clicked, this, &TfrmRecur::btResetClick);

@@ -2,6 +2,8 @@
 
 #include "settings/settingsstore.h"
 
+#include <algorithm>
+
 namespace corvane {
 
 namespace {
@@ -10,8 +12,9 @@ const QString section = QStringLiteral("Options");
 
 QFont readFontSetting(const SettingsStore &store, const QString &prefix) {
     QFont font(store.readText(section, prefix + QLatin1String("Name"), QStringLiteral("Ms Sans Serif")));
+    // A hand-edited size the user could no longer read (or change) is brought within 6 to 72 points.
     const int size = store.readInt(section, prefix + QLatin1String("Size"), 8);
-    font.setPointSize(size > 0 ? size : 8);
+    font.setPointSize(size > 0 ? std::clamp(size, minimumFontSize, maximumFontSize) : 8);
     font.setBold(store.readBool(section, prefix + QLatin1String("Bold"), false));
     font.setItalic(store.readBool(section, prefix + QLatin1String("Italic"), false));
     font.setUnderline(store.readBool(section, prefix + QLatin1String("Under"), false));

@@ -20,7 +20,7 @@ QString freeCopyName(const QString &fileName) {
 } // namespace
 
 QString keepBadCopy(const QString &fileName, QString *error) {
-    // Opening a FIFO would wait for a writer that never comes; a directory holds no text to keep.
+    // A FIFO or a directory holds nothing to keep, and reading a FIFO would wait for a writer forever.
     if (!QFileInfo(fileName).isFile()) {
         if (error)
             *error = QStringLiteral("it is not a plain file");

@@ -1,5 +1,6 @@
 #include "app/dayview.h"
 #include "app/layoutvalues.h"
+#include "settings/fontsetting.h"
 #include "settings/settingsstore.h"
 #include "store/clock.h"
 #include "store/dateformats.h"
@@ -214,6 +215,42 @@ private slots:
         QCOMPARE(layout.clientWidth, 800);
         QCOMPARE(layout.clientHeight, 450);
         QCOMPARE(layout.splitDay, 150);
+    }
+
+    void layoutValuesFitTheScreen_data() {
+        QTest::addColumn<QList<int>>("stored"); // split2, clientHeight, clientWidth, split1, splitDay
+        QTest::addColumn<QList<int>>("fitted");
+        QTest::newRow("as written") << QList<int>{307, 450, 630, 280, 150}
+                                    << QList<int>{307, 450, 630, 280, 150};
+        QTest::newRow("beyond the screen")
+            << QList<int>{100000, 100000, 100000, 100000, 100000} << QList<int>{1004, 1024, 1280, 1260, 984};
+        QTest::newRow("negative") << QList<int>{-5, -5, -5, -5, -5} << QList<int>{20, 80, 630, 20, 20};
+    }
+
+    void layoutValuesFitTheScreen() {
+        QFETCH(QList<int>, stored);
+        LayoutValues layout{stored[0], stored[1], stored[2], stored[3], stored[4]};
+        layout.fitInto(1280, 1024, 630);
+        QTEST((QList<int>{layout.split2, layout.clientHeight, layout.clientWidth, layout.split1,
+                          layout.splitDay}),
+              "fitted");
+    }
+
+    void fontSizesStayReadable_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("size");
+        QTest::newRow("ordinary") << "10" << 10;
+        QTest::newRow("huge") << "100000" << 72;
+        QTest::newRow("tiny") << "1" << 6;
+        QTest::newRow("negative") << "-3" << 8;
+    }
+
+    void fontSizesStayReadable() {
+        QFETCH(QString, stored);
+        test::Sandbox sandbox;
+        SettingsStore store;
+        store.writeText("Options", "GridFontSize", stored);
+        QTEST(readFontSetting(store, "GridFont").pointSize(), "size");
     }
 };
 

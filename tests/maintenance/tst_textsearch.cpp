@@ -50,6 +50,11 @@ private slots:
                                     << "Call" << true << false << false;
         QTest::newRow("empty text") << "call me"
                                     << "" << false << false << false;
+        // Only ASCII letters fold, as the text match has always folded them.
+        QTest::newRow("accented letters keep their case") << "Café noir"
+                                                          << "CAFÉ" << false << false << false;
+        QTest::newRow("ASCII letters around them fold") << "CAFé noir"
+                                                        << "café" << false << false << true;
         QTest::newRow("blank whole word") << "call me"
                                           << " " << false << true << false;
     }

@@ -1,8 +1,8 @@
-#include "app/dayview.h"
 #include "recurrence/daygrid.h"
 #include "recurrence/recur.h"
 #include "store/clock.h"
 #include "store/daynumber.h"
+#include "store/routines.h"
 #include "testsupport.h"
 
 #include <QCheckBox>
@@ -44,6 +44,8 @@ private slots:
     void resetKeepsTheRule();
     void confirmInsertsEveryRemainingLine();
     void fullListWarnsOnceAndKeepsItsLines();
+    void escapeCancels();
+    void screenshots();
 
 private:
     // A weekly rule on Monday and Thursday from 16 March, previewed: 11 dates over five weeks.
@@ -58,11 +60,11 @@ private:
 void RecurDialogTest::init() {
     setNow(QDateTime(today, QTime(10, 30)));
     prompts = std::make_unique<test::FakePrompter>();
-    store = std::make_unique<TaskTable>();
-    setUpStoreTable(*store);
+    store = std::make_unique<TaskTable>(6, 1);
+    store->setColumnCompare(StoreKey, compareStoreKeys);
     saves = 0;
     dialog = std::make_unique<TfrmRecur>(*store, [this] {
-        sortStore(*store);
+        store->sort();
         ++saves;
     });
     dialog->init("10:30 AM", "Health", "Buy milk", "Yes");
@@ -105,20 +107,19 @@ void RecurDialogTest::opensWithItsDefaults() {
         QCOMPARE(counter->minimum(), 1);
         QCOMPARE(counter->maximum(), maximum);
     }
-    const QList<std::pair<QAbstractButton *, QString>> captions{
-        {dialog->rbWofM, "&Week of Month"},
-        {dialog->rbDofM, "Da&ys of Month"},
-        {dialog->rbWeekly, "W&eekly"},
-        {dialog->rbDaily, "D&aily"},
-        {dialog->rbAnnual, "Annually"},
-        {dialog->btPreview, "&Preview Selection"},
-        {dialog->btReset, "&Reset"},
-        {dialog->btDelete, "&Delete"},
-        {dialog->btOK, "OK"},
-        {dialog->btCancel, "Cancel"},
-        {dialog->cbLast, "Last"},
-        {dialog->cbDofMAvoidSat, "Avoid Saturdays?"},
-        {dialog->cbDailyAvoidSun, "Avoid Sundays?"}};
+    const QList<std::pair<QAbstractButton *, QString>> captions{{dialog->rbWofM, "&Week of Month"},
+                                                                {dialog->rbDofM, "Da&ys of Month"},
+                                                                {dialog->rbWeekly, "W&eekly"},
+                                                                {dialog->rbDaily, "D&aily"},
+                                                                {dialog->rbAnnual, "Annually"},
+                                                                {dialog->btPreview, "&Preview Selection"},
+                                                                {dialog->btReset, "&Reset"},
+                                                                {dialog->btDelete, "&Delete"},
+                                                                {dialog->btOK, "OK"},
+                                                                {dialog->btCancel, "Cancel"},
+                                                                {dialog->cbLast, "Last"},
+                                                                {dialog->cbDofMAvoidSat, "Avoid Saturdays?"},
+                                                                {dialog->cbDailyAvoidSun, "Avoid Sundays?"}};
     for (const auto &[button, caption] : captions)
         QCOMPARE(button->text(), caption);
     // Labels with their access keys lead to their controls.
@@ -126,7 +127,7 @@ void RecurDialogTest::opensWithItsDefaults() {
     for (QLabel *label : dialog->findChildren<QLabel *>())
         if (label->buddy())
             buddies << label->text();
-    for (const QString &text : {"&Start Date", "E&nd Date", "E&very"})
+    for (const char *text : {"&Start Date", "E&nd Date", "E&very"})
         QVERIFY2(buddies.contains(text), qPrintable(text));
 
     // The day count follows both dates, negative when the end comes first.
@@ -164,7 +165,8 @@ void RecurDialogTest::previewFillsTheList() {
 }
 
 void RecurDialogTest::previewWithNothingTicked() {
-    dialog->btPreview->click();
+    // Enter presses Preview.
+    QTest::keyClick(dialog->cntWofM, Qt::Key_Return);
     QCOMPARE(prompts->errors,
              QStringList{"No dates were generated.  Check your starting/ending dates and selections."});
     QCOMPARE(dialog->Label12->text(), QString("Number of dates: 0"));
@@ -261,8 +263,8 @@ void RecurDialogTest::resetKeepsTheRule() {
 
 void RecurDialogTest::confirmInsertsEveryRemainingLine() {
     store->insertRows(1, 1);
-    store->setRowCells(1, {storeKey(dayNumber(QDate(2000, 3, 20)), 101), "8:00 AM", "Work", "Standup", "No",
-                           "No"});
+    store->setRowCells(
+        1, {storeKey(dayNumber(QDate(2000, 3, 20)), 101), "8:00 AM", "Work", "Standup", "No", "No"});
     previewMondaysAndThursdays();
     // Confirm takes each line's own date, whatever its text reads.
     dialog->ListBox1->item(1)->setText("not a date");
@@ -273,6 +275,7 @@ void RecurDialogTest::confirmInsertsEveryRemainingLine() {
     QCOMPARE(dialog->result(), int(QDialog::Rejected));
     QCOMPARE(dialog->ListBox1->count(), 11);
     QCOMPARE(saves, 0);
+    QVERIFY(dialog->isVisible());
 
     const QList<QDate> dates = dialog->previewDates();
     dialog->btOK->click();
@@ -303,6 +306,48 @@ void RecurDialogTest::fullListWarnsOnceAndKeepsItsLines() {
     dialog->btPreview->click();
     QCOMPARE(dialog->ListBox1->count(), 11);
     QCOMPARE(prompts->errors.size(), 1);
+}
+
+void RecurDialogTest::escapeCancels() {
+    previewMondaysAndThursdays();
+    QTest::keyClick(dialog->ListBox1, Qt::Key_Escape);
+    QCOMPARE(dialog->result(), int(QDialog::Rejected));
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(store->rowCount(), 1);
+    QCOMPARE(saves, 0);
+}
+
+void RecurDialogTest::screenshots() {
+    const QString target = qEnvironmentVariable("CORVANE_SHOTS");
+    if (target.isEmpty())
+        QSKIP("screenshots only when CORVANE_SHOTS names a folder");
+    const auto shoot = [&](const QString &name) {
+        QTest::qWait(100);
+        dialog->grab().save(target + "/recur-" + name + ".png");
+    };
+    dialog->cb1st->setChecked(true);
+    dialog->cbLast->setChecked(true);
+    dialog->cbMon->setChecked(true);
+    dialog->cbFri->setChecked(true);
+    dialog->btPreview->click();
+    dialog->ListBox1->item(2)->setSelected(true);
+    shoot("week-of-month");
+    dialog->rbDofM->click();
+    for (const auto &[row, column] : {std::pair{0, 0}, {2, 0}, {4, 2}})
+        dialog->sgMonth->selectCell(row, column);
+    dialog->cbDofMAvoidSun->setChecked(true);
+    dialog->btPreview->click();
+    shoot("days-of-month");
+    previewMondaysAndThursdays();
+    shoot("weekly");
+    dialog->rbDaily->click();
+    dialog->cntDaily->setValue(3);
+    dialog->btPreview->click();
+    shoot("daily");
+    dialog->rbAnnual->click();
+    dialog->date2->setDate(QDate(2010, 3, 16));
+    dialog->btPreview->click();
+    shoot("annual");
 }
 
 QTEST_MAIN(RecurDialogTest)

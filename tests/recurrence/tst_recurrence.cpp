@@ -95,74 +95,182 @@ void RecurrenceTest::generatesTheRulesDates_data() {
     const auto annual = RecurrenceKind::Annual;
 
     // Avoided days are dropped, not moved, and the cycle keeps counting from the start.
-    QTest::newRow("daily, Friday to Monday, avoid Saturday")
-        << daily << 1 << "" << "" << "" << "Sat" << "2000-03-17" << "2000-03-20"
-        << "2000-03-17 2000-03-19 2000-03-20";
+    QTest::newRow("daily, Friday to Monday, avoid Saturday") << daily << 1 << ""
+                                                             << ""
+                                                             << ""
+                                                             << "Sat"
+                                                             << "2000-03-17"
+                                                             << "2000-03-20"
+                                                             << "2000-03-17 2000-03-19 2000-03-20";
     QTest::newRow("daily every 3 days, avoid Sunday")
-        << daily << 3 << "" << "" << "" << "Sun" << "2000-03-16" << "2000-03-31"
+        << daily << 3 << ""
+        << ""
+        << ""
+        << "Sun"
+        << "2000-03-16"
+        << "2000-03-31"
         << "2000-03-16 2000-03-22 2000-03-25 2000-03-28 2000-03-31";
-    QTest::newRow("daily every 364 days")
-        << daily << 364 << "" << "" << "" << "" << "2000-01-01" << "2001-12-31"
-        << "2000-01-01 2000-12-30 2001-12-29";
-    QTest::newRow("daily, start and end the same day")
-        << daily << 1 << "" << "" << "" << "" << "2000-03-15" << "2000-03-15" << "2000-03-15";
-    QTest::newRow("daily, end before start") << daily << 1 << "" << "" << "" << "" << "2000-03-15"
-                                             << "2000-03-14" << "";
+    QTest::newRow("daily every 364 days") << daily << 364 << ""
+                                          << ""
+                                          << ""
+                                          << ""
+                                          << "2000-01-01"
+                                          << "2001-12-31"
+                                          << "2000-01-01 2000-12-30 2001-12-29";
+    QTest::newRow("daily, start and end the same day") << daily << 1 << ""
+                                                       << ""
+                                                       << ""
+                                                       << ""
+                                                       << "2000-03-15"
+                                                       << "2000-03-15"
+                                                       << "2000-03-15";
+    QTest::newRow("daily, end before start") << daily << 1 << ""
+                                             << ""
+                                             << ""
+                                             << ""
+                                             << "2000-03-15"
+                                             << "2000-03-14"
+                                             << "";
 
     // Weeks run Sunday to Saturday; days of the first week before the start are dropped.
     QTest::newRow("every 2 weeks on Monday and Thursday from a Wednesday")
-        << weekly << 2 << "Mon Thu" << "" << "" << "" << "2000-03-15" << "2000-04-02"
+        << weekly << 2 << "Mon Thu"
+        << ""
+        << ""
+        << ""
+        << "2000-03-15"
+        << "2000-04-02"
         << "2000-03-16 2000-03-27 2000-03-30";
-    QTest::newRow("weekly, no weekday ticked")
-        << weekly << 1 << "" << "" << "" << "" << "2000-03-01" << "2000-06-01" << "";
-    QTest::newRow("every 52 weeks") << weekly << 52 << "Wed" << "" << "" << "" << "2000-01-05"
-                                    << "2002-01-02" << "2000-01-05 2001-01-03 2002-01-02";
-    QTest::newRow("weekly, same day, not ticked")
-        << weekly << 1 << "Thu" << "" << "" << "" << "2000-03-15" << "2000-03-15" << "";
-    QTest::newRow("weekly, same day, ticked")
-        << weekly << 1 << "Wed" << "" << "" << "" << "2000-03-15" << "2000-03-15" << "2000-03-15";
+    QTest::newRow("weekly, no weekday ticked") << weekly << 1 << ""
+                                               << ""
+                                               << ""
+                                               << ""
+                                               << "2000-03-01"
+                                               << "2000-06-01"
+                                               << "";
+    QTest::newRow("every 52 weeks") << weekly << 52 << "Wed"
+                                    << ""
+                                    << ""
+                                    << ""
+                                    << "2000-01-05"
+                                    << "2002-01-02"
+                                    << "2000-01-05 2001-01-03 2002-01-02";
+    QTest::newRow("weekly, same day, not ticked") << weekly << 1 << "Thu"
+                                                  << ""
+                                                  << ""
+                                                  << ""
+                                                  << "2000-03-15"
+                                                  << "2000-03-15"
+                                                  << "";
+    QTest::newRow("weekly, same day, ticked") << weekly << 1 << "Wed"
+                                              << ""
+                                              << ""
+                                              << ""
+                                              << "2000-03-15"
+                                              << "2000-03-15"
+                                              << "2000-03-15";
 
     // A day the month lacks is skipped for that month.
     QTest::newRow("day 31 over a year")
-        << dofm << 1 << "" << "" << "31" << "" << "2000-01-01" << "2000-12-31"
+        << dofm << 1 << ""
+        << ""
+        << "31"
+        << ""
+        << "2000-01-01"
+        << "2000-12-31"
         << "2000-01-31 2000-03-31 2000-05-31 2000-07-31 2000-08-31 2000-10-31 2000-12-31";
-    QTest::newRow("day 30 skips February")
-        << dofm << 1 << "" << "" << "30" << "" << "2001-01-01" << "2001-04-30"
-        << "2001-01-30 2001-03-30 2001-04-30";
-    QTest::newRow("day 29 in February of a leap year only")
-        << dofm << 12 << "" << "" << "29" << "" << "2000-02-01" << "2004-02-29" << "2000-02-29 2004-02-29";
-    QTest::newRow("every 2 months from 20 March, day 15")
-        << dofm << 2 << "" << "" << "15" << "" << "2000-03-20" << "2000-12-31"
-        << "2000-05-15 2000-07-15 2000-09-15 2000-11-15";
+    QTest::newRow("day 30 skips February") << dofm << 1 << ""
+                                           << ""
+                                           << "30"
+                                           << ""
+                                           << "2001-01-01"
+                                           << "2001-04-30"
+                                           << "2001-01-30 2001-03-30 2001-04-30";
+    QTest::newRow("day 29 in February of a leap year only") << dofm << 12 << ""
+                                                            << ""
+                                                            << "29"
+                                                            << ""
+                                                            << "2000-02-01"
+                                                            << "2004-02-29"
+                                                            << "2000-02-29 2004-02-29";
+    QTest::newRow("every 2 months from 20 March, day 15") << dofm << 2 << ""
+                                                          << ""
+                                                          << "15"
+                                                          << ""
+                                                          << "2000-03-20"
+                                                          << "2000-12-31"
+                                                          << "2000-05-15 2000-07-15 2000-09-15 2000-11-15";
     QTest::newRow("day 1, weekends avoided")
-        << dofm << 1 << "" << "" << "1" << "Sat Sun" << "2000-01-01" << "2000-12-31"
+        << dofm << 1 << ""
+        << ""
+        << "1"
+        << "Sat Sun"
+        << "2000-01-01"
+        << "2000-12-31"
         << "2000-02-01 2000-03-01 2000-05-01 2000-06-01 2000-08-01 2000-09-01 2000-11-01 2000-12-01";
-    QTest::newRow("two days a month, in day order")
-        << dofm << 1 << "" << "" << "20 5" << "" << "2000-03-10" << "2000-04-30"
-        << "2000-03-20 2000-04-05 2000-04-20";
+    QTest::newRow("two days a month, in day order") << dofm << 1 << ""
+                                                    << ""
+                                                    << "20 5"
+                                                    << ""
+                                                    << "2000-03-10"
+                                                    << "2000-04-30"
+                                                    << "2000-03-20 2000-04-05 2000-04-20";
 
     // Within a month: the 1st ordinals Sunday to Saturday, then the 2nd, ..., then the last ones.
-    QTest::newRow("last Friday") << wofm << 1 << "Fri" << "" << "" << "" << "2000-01-01" << "2000-04-30"
+    QTest::newRow("last Friday") << wofm << 1 << "Fri"
+                                 << "L"
+                                 << ""
+                                 << ""
+                                 << "2000-01-01"
+                                 << "2000-04-30"
                                  << "2000-01-28 2000-02-25 2000-03-31 2000-04-28";
-    QTest::newRow("1st and 3rd Monday")
-        << wofm << 1 << "Mon" << "1 3" << "" << "" << "2000-03-01" << "2000-04-30"
-        << "2000-03-06 2000-03-20 2000-04-03 2000-04-17";
+    QTest::newRow("1st and 3rd Monday") << wofm << 1 << "Mon"
+                                        << "1 3"
+                                        << ""
+                                        << ""
+                                        << "2000-03-01"
+                                        << "2000-04-30"
+                                        << "2000-03-06 2000-03-20 2000-04-03 2000-04-17";
     QTest::newRow("1st and 2nd Monday and Friday, in generation order")
-        << wofm << 1 << "Mon Fri" << "1 2" << "" << "" << "2000-03-01" << "2000-03-31"
+        << wofm << 1 << "Mon Fri"
+        << "1 2"
+        << ""
+        << ""
+        << "2000-03-01"
+        << "2000-03-31"
         << "2000-03-06 2000-03-03 2000-03-13 2000-03-10";
     QTest::newRow("every 12 months from a November start")
-        << wofm << 12 << "Mon" << "1 L" << "" << "" << "2000-11-10" << "2003-11-24"
+        << wofm << 12 << "Mon"
+        << "1 L"
+        << ""
+        << ""
+        << "2000-11-10"
+        << "2003-11-24"
         << "2000-11-27 2001-11-05 2001-11-26 2002-11-04 2002-11-25 2003-11-03 2003-11-24";
-    QTest::newRow("week of month, no ordinal ticked")
-        << wofm << 1 << "Mon" << "" << "" << "" << "2000-01-01" << "2000-12-31" << "";
+    QTest::newRow("week of month, no ordinal ticked") << wofm << 1 << "Mon"
+                                                      << ""
+                                                      << ""
+                                                      << ""
+                                                      << "2000-01-01"
+                                                      << "2000-12-31"
+                                                      << "";
 
     // 29 February falls back to the 28th and comes back in the next leap year.
     QTest::newRow("annual from 29 February 2004")
-        << annual << 1 << "" << "" << "" << "" << "2004-02-29" << "2009-03-31"
+        << annual << 1 << ""
+        << ""
+        << ""
+        << ""
+        << "2004-02-29"
+        << "2009-03-31"
         << "2004-02-29 2005-02-28 2006-02-28 2007-02-28 2008-02-29 2009-02-28";
-    QTest::newRow("annual, end on the last date")
-        << annual << 1 << "" << "" << "" << "" << "2000-03-15" << "2002-03-15"
-        << "2000-03-15 2001-03-15 2002-03-15";
+    QTest::newRow("annual, end on the last date") << annual << 1 << ""
+                                                  << ""
+                                                  << ""
+                                                  << ""
+                                                  << "2000-03-15"
+                                                  << "2002-03-15"
+                                                  << "2000-03-15 2001-03-15 2002-03-15";
 }
 
 void RecurrenceTest::generatesTheRulesDates() {
@@ -194,8 +302,8 @@ void RecurrenceTest::spanLimit() {
 }
 
 void RecurrenceTest::fullSpanDailyRun() {
-    const QList<QDate> dates = generate(makeRule(RecurrenceKind::Daily, 1, "", "", "", "", "2000-01-01",
-                                                 "2020-04-05"));
+    const QList<QDate> dates =
+        generate(makeRule(RecurrenceKind::Daily, 1, "", "", "", "", "2000-01-01", "2020-04-05"));
     QCOMPARE(dates.size(), maxRecurrenceSpan + 1);
     QCOMPARE(dates.last(), QDate(2020, 4, 5));
 }
@@ -206,7 +314,8 @@ void RecurrenceTest::refusedDateStopsTheRun() {
         offered << date;
         return offered.size() <= 3;
     });
-    const RecurrenceRule rule = makeRule(RecurrenceKind::Daily, 1, "", "", "", "", "2000-03-01", "2000-03-31");
+    const RecurrenceRule rule =
+        makeRule(RecurrenceKind::Daily, 1, "", "", "", "", "2000-03-01", "2000-03-31");
     generator.run(rule);
     // The refused fourth date is the last one offered; the run goes on to its end without accepting.
     QCOMPARE(offered.size(), 4);
@@ -285,11 +394,16 @@ void RecurrenceTest::incrementMonth() {
 void RecurrenceTest::dialogDateFormat_data() {
     QTest::addColumn<QString>("shortDate");
     QTest::addColumn<QString>("dialogFormat");
-    QTest::newRow("two-digit year widened") << "M/d/yy" << "M/d/yyyy";
-    QTest::newRow("four-digit year kept") << "dd.MM.yyyy" << "dd.MM.yyyy";
-    QTest::newRow("year first") << "yy-MM-dd" << "yyyy-MM-dd";
-    QTest::newRow("no year") << "d MMM" << "d MMM";
-    QTest::newRow("cut to 25 characters") << "yy MMMM dddd d \"of the year\"" << "yyyy MMMM dddd d \"of the ";
+    QTest::newRow("two-digit year widened") << "M/d/yy"
+                                            << "M/d/yyyy";
+    QTest::newRow("four-digit year kept") << "dd.MM.yyyy"
+                                          << "dd.MM.yyyy";
+    QTest::newRow("year first") << "yy-MM-dd"
+                                << "yyyy-MM-dd";
+    QTest::newRow("no year") << "d MMM"
+                             << "d MMM";
+    QTest::newRow("cut to 25 characters") << "yy MMMM dddd d \"of the year\""
+                                          << "yyyy MMMM dddd d \"of the ";
 }
 
 void RecurrenceTest::dialogDateFormat() {

@@ -6,8 +6,10 @@
 #include "testsupport.h"
 #include "widgets/taskgrid.h"
 
+#include <QHeaderView>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTextCursor>
 
 using namespace corvane;
 
@@ -22,6 +24,8 @@ private slots:
     void deleteAsksWhenConfirmIsOn();
     void editedNotesReachTheFileOnClose();
     void unreadableHistoryIsKeptAside();
+    void closingNeverRewritesUntouchedNotes();
+    void typedNotesSurviveASort();
     void screenshot();
 };
 
@@ -131,6 +135,53 @@ void CompleteWindowTest::unreadableHistoryIsKeptAside() {
     QCOMPARE(prompts.errors, QStringList{"File contains no data or corrupt file " + completedFileName() +
                                          "\nA copy of it was kept as " + completedFileName() + ".bad"});
     QCOMPARE(test::readFile(completedFileName() + ".bad"), QByteArray("0,5\r\n"));
+}
+
+void CompleteWindowTest::closingNeverRewritesUntouchedNotes() {
+    test::Sandbox sandbox;
+    QString paragraph;
+    while (paragraph.size() < 400)
+        paragraph += "a long paragraph in a narrow memo, ";
+    TfrmComplete window;
+    window.AddToCompleteGrid({now(), now(), "Work", "Wed 3/15/2000", paragraph, "first\r\nsecond\r\n"});
+    const QStringList record = window.history().rowCells(1);
+    window.show();
+    window.memWhat->setFocus();
+    window.memPurpose->setFocus();
+    window.Close1Click();
+    TaskTable onDisk;
+    QVERIFY(onDisk.load(completedFileName()));
+    QCOMPARE(onDisk.rowCells(1), record);
+
+    // An edited memo is joined where lines were typed, never where the memo wrapped them.
+    window.show();
+    window.memWhat->setFocus();
+    window.memWhat->moveCursor(QTextCursor::End);
+    QTest::keyClicks(window.memWhat, "end");
+    QTest::keyClick(window.memWhat, Qt::Key_Return);
+    QTest::keyClicks(window.memWhat, "next");
+    window.Close1Click();
+    QCOMPARE(window.history().cell(CompWhat, 1), paragraph + "end\r\nnext\r\n");
+    QCOMPARE(window.history().cell(CompNotes, 1), QString("first\r\nsecond\r\n"));
+}
+
+void CompleteWindowTest::typedNotesSurviveASort() {
+    test::Sandbox sandbox;
+    TfrmComplete window;
+    window.AddToCompleteGrid({now(), now(), "B", "Wed 3/15/2000", "second task", ""});
+    window.AddToCompleteGrid({now(), now(), "A", "Wed 3/15/2000", "first task", ""});
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.gridComp->setRow(1); // "first task", category A
+    window.memPurpose->setFocus();
+    QTest::keyClicks(window.memPurpose, "typed before the sort");
+    QHeaderView *titles = window.gridComp->horizontalHeader();
+    const QPoint category(titles->sectionViewportPosition(CompCategory) + 5, titles->height() / 2);
+    QTest::mouseClick(titles->viewport(), Qt::LeftButton, {}, category);
+    QTest::mouseClick(titles->viewport(), Qt::LeftButton, {}, category); // descending: A last
+    QCOMPARE(window.history().cell(CompWhat, 2), QString("first task"));
+    QCOMPARE(window.history().cell(CompNotes, 2), QString("typed before the sort"));
+    QCOMPARE(window.history().cell(CompNotes, 1), QString());
 }
 
 void CompleteWindowTest::screenshot() {

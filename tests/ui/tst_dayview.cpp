@@ -19,6 +19,8 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTextCursor>
+#include <QToolBar>
 
 using namespace corvane;
 
@@ -124,27 +126,73 @@ private slots:
     void memoShowsTheTaskAndIsWrittenBackOnLeaving() {
         test::Sandbox sandbox;
         test::FakePrompter prompts;
-        writeStore(sandbox,
-                   {{"9:00 AM", "A", "one\r\ntwo\r\n", "No", "No"}, {"9:30 AM", "B", "", "Yes", "No"}});
+        writeStore(sandbox, {{"9:00 AM", "A", "Buy milk\r\nCall Bob\r\n", "No", "No"},
+                             {"9:30 AM", "B", "", "Yes", "No"}});
+        const QByteArray stored = test::readFile(sandbox.path("grid.grd"));
         Running run;
         QPlainTextEdit *memo = run.main.memWhat;
         QVERIFY(memo->isVisible());
-        QCOMPARE(memo->toPlainText(), QString("onetwo"));
+        QCOMPARE(memo->toPlainText(), QString("Buy milk\nCall Bob"));
         QCOMPARE(memo->palette().color(QPalette::Base), QColor(248, 252, 201));
 
-        QFile::remove(sandbox.path("grid.grd"));
+        // Clicking in and out without typing leaves the task byte for byte as it was.
         memo->setFocus();
         QVERIFY(memo->hasFocus());
-        run.main.gridDay->setFocus(); // leaving unchanged still writes the day back
-        QCOMPARE(column(storeOnDisk(sandbox), StoreWhat), QStringList({"onetwo", ""}));
+        run.main.gridDay->setFocus();
+        QCOMPARE(test::readFile(sandbox.path("grid.grd")), stored);
 
         memo->setFocus();
-        memo->setPlainText("first line\nsecond line");
+        memo->moveCursor(QTextCursor::End);
+        QTest::keyClicks(memo, " today");
         run.main.gridNonday->setFocus();
-        QCOMPARE(storeOnDisk(sandbox).cell(StoreWhat, 1), QString("first line\r\nsecond line\r\n"));
+        QCOMPARE(storeOnDisk(sandbox).cell(StoreWhat, 1), QString("Buy milk\r\nCall Bob today\r\n"));
+
+        // Tab moves on instead of typing a TAB into the notes.
+        memo->setFocus();
+        QTest::keyClick(memo, Qt::Key_Tab);
+        QVERIFY(!memo->hasFocus());
+        QCOMPARE(storeOnDisk(sandbox).cell(StoreWhat, 1), QString("Buy milk\r\nCall Bob today\r\n"));
 
         run.main.gridDay->setRow(2); // a task without notes hides the memo
         QVERIFY(memo->isHidden());
+    }
+
+    void typedNotesSurviveHoweverTheMemoIsLeft_data() {
+        QTest::addColumn<QString>("way");
+        for (const char *way : {"window deactivated", "pop-up", "day changed", "tool button", "closed"})
+            QTest::newRow(way) << QString(way);
+    }
+
+    void typedNotesSurviveHoweverTheMemoIsLeft() {
+        QFETCH(QString, way);
+        test::Sandbox sandbox;
+        test::FakePrompter prompts;
+        test::ModalScript modal;
+        writeStore(sandbox, {{"9:00 AM", "A", "Café, \"crème\"", "No", "No"}});
+        {
+            Running run;
+            QPlainTextEdit *memo = run.main.memWhat;
+            memo->setFocus();
+            memo->moveCursor(QTextCursor::End);
+            QTest::keyClicks(memo, " à emporter");
+            if (way == "window deactivated" || way == "pop-up") {
+                QFocusEvent out(QEvent::FocusOut,
+                                way == "pop-up" ? Qt::PopupFocusReason : Qt::ActiveWindowFocusReason);
+                QApplication::sendEvent(memo, &out);
+            } else if (way == "day changed") {
+                run.main.currentCalendar->setDate(theDay.addDays(1));
+            } else if (way == "tool button") {
+                modal.then([](QDialog &) { return int(QDialog::Rejected); });
+                QWidget *button = run.main.ToolBar2->widgetForAction(run.main.tbAdd1);
+                QTest::mouseClick(button, Qt::LeftButton);
+            } else {
+                run.main.close();
+            }
+            QApplication::processEvents();
+        }
+        const TaskTable stored = storeOnDisk(sandbox);
+        QCOMPARE(stored.rowCount(), 2);
+        QCOMPARE(stored.cell(StoreWhat, 1), QString("Café, \"crème\" à emporter"));
     }
 
     void doneTasksAreStruckOutWhileTheOptionIsOn() {

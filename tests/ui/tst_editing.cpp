@@ -75,6 +75,7 @@ private slots:
     void completeMarksTheRowAndRecordsIt();
     void completingWhileAddingANondayTask();
     void editOfADoneTaskOffersNoCompletion();
+    void longStoredTextsAreNeverCut();
     void rescheduleMovesTheTaskToTheTopOfAnotherDay();
     void deleteAsksFirstWhenConfirmIsOn_data();
     void deleteAsksFirstWhenConfirmIsOn();
@@ -210,6 +211,36 @@ void EditingFlowTest::completeMarksTheRowAndRecordsIt() {
 
     main->Markascompleted1Click(main->tbDone1);
     QCOMPARE(prompts->errors, QStringList{"Task already marked as complete"});
+}
+
+void EditingFlowTest::longStoredTextsAreNeverCut() {
+    // Longer than the editor lets anyone type: one long paragraph and a long category.
+    QString what;
+    while (what.size() < 3000)
+        what += QString("Paragraph word %1, \"quoted\" é; ").arg(what.size());
+    const QString category = "A category of thirty letters";
+    main->gridDay->table().setRowCells(1, {"9:00 AM", category, what, "No", "No"});
+    main->writeToStore(dayNumber(today));
+    modal->then([](QDialog &dialog) {
+        TfrmEdit &editor = editorOf(dialog);
+        editor.show();
+        editor.dtTime->setTime(QTime(10, 0)); // only the time changes
+        editor.btOK->click();
+        return editor.result();
+    });
+    main->btEditClick(main->tbEdit1);
+    QCOMPARE(main->gridDay->table().rowCells(1), (QStringList{"10:00 AM", category, what, "No", "No"}));
+    modal->then([](QDialog &dialog) {
+        TfrmEdit &editor = editorOf(dialog);
+        editor.show();
+        QTest::keyClicks(editor.memComplete, "Done");
+        editor.btOK2->click();
+        return editor.result();
+    });
+    main->Markascompleted1Click(main->tbDone1);
+    QCOMPARE(main->gridStore.cell(StoreWhat, 1), what);
+    QCOMPARE(forms().frmComplete->history().cell(CompWhat, 1), what);
+    QCOMPARE(forms().frmComplete->history().cell(CompCategory, 1), category);
 }
 
 void EditingFlowTest::completingWhileAddingANondayTask() {
