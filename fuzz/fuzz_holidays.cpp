@@ -1,7 +1,9 @@
-// The holiday rules: any holiday file, any day text, any year, month and ordinal.
+// The holiday rules and the built-in codes: any holiday file, any day text, any year, month and
+// ordinal, any five-character code.
 
 #include "fuzzsupport.h"
 
+#include "holidays/builtinholidays.h"
 #include "holidays/holidaylookup.h"
 #include "holidays/holidayrules.h"
 
@@ -23,6 +25,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const QDate date = HolidayDate(year, month, input.rest());
     fuzz::check(!date.isValid() || (date.year() == year && date.month() == month),
                 "a rule's date lies in its month");
+
+    // The first five bytes as a built-in holiday code, shown and imported as a rule.
+    const QByteArray code = rest.left(5);
+    const HolidayStructure holiday{0, code.constData(), rest.constData()};
+    holidayDisplayText(QString::fromLatin1(code));
+    holidayLine(holiday);
+    const QStringList rule = importedRule(holiday);
+    fuzz::check(rule.size() == 4, "an imported holiday is a rule of four cells");
+    TaskTable imported = newHolidayTable();
+    addToGrid(imported, holiday);
+    const int ruleMonth = imported.cell(HolidayMonthNumber, 1).toInt();
+    if (ruleMonth >= 1 && ruleMonth <= 12) {
+        const QDate ruleDay = ruleDate(imported, 1, 2024, ruleMonth);
+        fuzz::check(!ruleDay.isValid() || ruleDay.month() == ruleMonth,
+                    "an imported rule names a day of its month");
+    }
 
     TaskTable table = newHolidayTable();
     QString error;
