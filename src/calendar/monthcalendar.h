@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QWidget>
 
+class QMouseEvent;
 class QPainter;
 
 namespace corvane {
@@ -97,6 +98,8 @@ private:
     void paintCell(QPainter &painter, const CalendarCell &cell, const QFont &cellFont,
                    const QFont &selectedFont, bool hasHandler);
     void paintDefaultCell(QPainter &painter, const CalendarCell &cell) const;
+    // The day a left press picks (invalid outside the cells).
+    QDate dayPressed(const QMouseEvent &event);
 
     QDate m_date;
     QColor m_selectedColor;
@@ -110,6 +113,11 @@ private:
     bool m_raisedLabels = true;
     bool m_showWeekdays = true;
     bool m_oneLetterWeekdays = false;
+    struct Press {
+        QPoint pos;
+        ulong time = 0;
+        QDate day;
+    } m_lastPress;
 };
 
 } // namespace corvane

@@ -52,6 +52,7 @@ private:
 
     const ShadowLabel *m_titleStyle;
     TaskTable m_history;
+    QList<int> m_neededWidths; // what the date and time columns' texts need, measured once
 };
 
 } // namespace corvane

@@ -3,11 +3,14 @@
 #include "calendar/monthcalendar.h"
 #include "widgets/colorcombo.h"
 
+#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace corvane {
 
@@ -16,7 +19,6 @@ TfrmColor::TfrmColor(QWidget *parent)
       btOK(new QPushButton(QStringLiteral("OK"), this)),
       btCancel(new QPushButton(QStringLiteral("Cancel"), this)) {
     setWindowTitle(QStringLiteral("Set Color"));
-    setMinimumWidth(300);
 
     auto *colors = new QFormLayout;
     colors->addRow(QStringLiteral("ForeGround"), cbFG);
@@ -46,6 +48,18 @@ TfrmColor::TfrmColor(QWidget *parent)
     connect(cal2, &MonthCalendar::drawCell, this, &TfrmColor::cal2DrawCell);
     connect(btOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(btCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TfrmColor::changeEvent(QEvent *event) {
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::WindowTitleChange)
+        return;
+    // Wide enough for the window manager to show the whole caption (bold, as title bars mostly are)
+    // beside the window's icon and buttons.
+    QFont title = font();
+    title.setBold(true);
+    const QFontMetrics metrics(title);
+    setMinimumWidth(std::max(300, metrics.horizontalAdvance(windowTitle()) + 8 * metrics.height()));
 }
 
 void TfrmColor::cbFG2Click() {
