@@ -1,6 +1,8 @@
 #include "alarms/alarmpanel.h"
 
+#include <QAction>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -20,6 +22,19 @@ AlarmPanel::AlarmPanel(QWidget *window) : QLabel(window) {
     setFrameShadow(QFrame::Raised);
     setAutoFillBackground(true);
     setColor(lime);
+    setFocusPolicy(Qt::StrongFocus);
+    const std::pair<const char *, int> snoozes[] = {
+        {"Snooze 5 minutes", 5}, {"Snooze 15 minutes", 15}, {"Snooze 1 hour", 60}};
+    for (int i = 0; i < 3; ++i) {
+        const auto [text, minutes] = snoozes[i];
+        m_snooze[i] = new QAction(QLatin1String(text), this);
+        m_snooze[i]->setShortcut(QKeySequence(Qt::Key_1 + i));
+        // The keys are read by the panel itself, so they work only while it has the focus.
+        m_snooze[i]->setShortcutContext(Qt::WidgetShortcut);
+        connect(m_snooze[i], &QAction::triggered, this, [this, minutes] { emit snoozeRequested(minutes); });
+        addAction(m_snooze[i]);
+    }
+    setContextMenuPolicy(Qt::ActionsContextMenu);
     hide();
     window->installEventFilter(this);
 }
@@ -29,6 +44,7 @@ void AlarmPanel::showAlarm(const QString &caption) {
     fitToWindow();
     show();
     raise();
+    setFocus(Qt::OtherFocusReason);
 }
 
 void AlarmPanel::flipColor() {
@@ -57,6 +73,16 @@ void AlarmPanel::mouseReleaseEvent(QMouseEvent *event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
     QLabel::mouseReleaseEvent(event);
+}
+
+void AlarmPanel::keyPressEvent(QKeyEvent *event) {
+    for (QAction *snooze : m_snooze) {
+        if (event->keyCombination() == snooze->shortcut()[0]) {
+            snooze->trigger();
+            return;
+        }
+    }
+    QLabel::keyPressEvent(event);
 }
 
 bool AlarmPanel::eventFilter(QObject *watched, QEvent *event) {

@@ -104,9 +104,7 @@ void writeToStore(TaskTable &store, const TaskTable &day, int dayNumber, const R
 }
 
 void sortStore(TaskTable &store) {
-    for (int r = store.rowCount() - 1; r >= 1; --r)
-        if (store.cell(StoreKey, r).isEmpty())
-            store.removeRows(r, 1);
+    store.removeDataRowsIf([&store](int row) { return store.cell(StoreKey, row).isEmpty(); });
     store.setSortColumn(StoreKey);
     store.setSortAscending(true);
     store.sort();

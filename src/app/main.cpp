@@ -8,7 +8,7 @@
 #include "app/tray.h"
 #include "app/updatereminder.h"
 #include "filters/filter.h"
-#include "holidays/holidayrules.h"
+#include "output/printselection.h"
 #include "settings/colorvalue.h"
 #include "settings/options.h"
 #include "settings/settingsstore.h"
@@ -27,7 +27,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -102,19 +101,6 @@ QVBoxLayout *newListPane(QWidget *pane, QWidget *title, QToolBar *tools) {
     return column;
 }
 
-void loadReporting(TaskTable &table, const QString &fileName) {
-    if (!QFile::exists(fileName))
-        return;
-    QString error;
-    if (table.load(fileName, &error))
-        return;
-    // Keep the unreadable file: the next save would otherwise overwrite it.
-    const QString copy = fileName + QStringLiteral(".bad");
-    QFile::remove(copy);
-    QFile::copy(fileName, copy);
-    prompter().error(error + QStringLiteral("\nA copy of it was kept as ") + copy);
-}
-
 } // namespace
 
 TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent) {
@@ -122,6 +108,7 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent) {
     minimumWindowWidth = corvane::minimumWindowWidth(logicalDpiX());
     setMinimumWidth(minimumClientWidth(logicalDpiX()));
     setUpStoreTable(gridStore);
+    setUpPrintTable(gridPrint);
     gridHoliday.setColumnCount(4);
 
     createActions();
@@ -131,11 +118,14 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent) {
     connectNavigation();
     createToolBars();
     connectTaskCommands();
+    connectMaintenance();
+    connectDragDrop();
+    connectHolidays();
     trackMouseForSummary();
     applyLayoutValues();
     loadTaskFiles();
     setWindowTitle(QStringLiteral("Corvane"));
-    setWindowIcon(themedIcon(QString(), QStringLiteral("corvane")));
+    setWindowIcon(appIcon());
     createAlarmsAndTray();
     gridDay->setSelectionActive(false);
     gridNonday->setSelectionActive(false);
@@ -295,6 +285,7 @@ void TfrmMain::createMenus() {
     QMenu *undated = exportMenu->addMenu(QStringLiteral("Non Date Oriented Tasks"));
     undated->addAction(HTMLFormat4);
     undated->addAction(CommaDelimitedFormat2);
+    createInterchangeCommands(file, exportMenu);
     file->addAction(PublishCalendarasWebPage1);
     file->addSeparator();
     file->addAction(Holidays1);
@@ -496,8 +487,10 @@ void TfrmMain::writeLayoutValues() {
 }
 
 void TfrmMain::loadTaskFiles() {
-    loadReporting(gridStore, besideProgram(QStringLiteral("grid.grd")));
-    loadReporting(gridNonday->table(), besideProgram(QStringLiteral("gridNon.grd")));
+    loadTableReporting(gridStore, besideProgram(QStringLiteral("grid.grd")));
+    // Stores written by older versions may be in plain text order; the check costs one pass.
+    sortStore(gridStore);
+    loadTableReporting(gridNonday->table(), besideProgram(QStringLiteral("gridNon.grd")));
 }
 
 // --- First showing and closing ----------------------------------------------------------------------
@@ -512,9 +505,7 @@ void TfrmMain::showEvent(QShowEvent *event) {
 
 void TfrmMain::FormShow() {
     fix2000();
-    QString reason;
-    if (!loadHolidays(gridHoliday, besideProgram(QStringLiteral("holiday.grd")), &reason))
-        prompter().error(reason);
+    loadHolidayTable();
     showTodayOnCalendars();
     readFromStore(dayNumber(selectedDate().date()));
     UpdateLabels(currentCalendar);

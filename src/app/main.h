@@ -1,11 +1,13 @@
 #pragma once
 
+#include "alarms/alarmmonitor.h"
 #include "calendar/daycellpainter.h"
 #include "calendar/hoversummary.h"
 #include "calendar/layoutmath.h"
 #include "calendar/monthcalendar.h"
 #include "calendar/navigation.h"
 #include "holidays/holidaylookup.h"
+#include "maintenance/textsearch.h"
 #include "store/routines.h"
 #include "store/tasktable.h"
 
@@ -20,6 +22,7 @@ class QFrame;
 class QTreeWidget;
 class QLabel;
 class QMenu;
+class QMimeData;
 class QPlainTextEdit;
 class QSplitter;
 class QToolBar;
@@ -31,8 +34,10 @@ class ShadowLabel;
 class TaskGrid;
 class TimerPool;
 class TfrmOptions;
+class TfrmFind;
 class AlarmPanel;
 class TrayController;
+struct IcalSelection;
 
 // The main window: calendars, the day view with its notes memo, the non-date list, menus and tool bars.
 // Controls keep the names the commands know them by; commands tell their callers apart by sender().
@@ -92,6 +97,8 @@ public:
     int alarmTrigger, flashTrigger, layoutTrigger, hoverTrigger, clockTrigger;
     // An alarm is on screen, or the program is closing: no alarm is looked for.
     bool alarmShowing = false;
+    // Missed and snoozed alarms, and the moment of the last check (mainalarms.cpp).
+    AlarmMonitor alarmMonitor;
     // 638 pixels at 96 pixels per inch, scaled to the screen.
     int minimumWindowWidth;
     // The calendar whose date is the selected day; none until the calendars exist.
@@ -118,6 +125,8 @@ public:
     bool calendarPaintingEnabled = true;
     // gridStore row of a pending text-search hit, -1 for none.
     int searchHitRow = -1;
+    // The hit was found upwards: the day list is scanned for it from the bottom.
+    bool searchHitFromBottom = false;
     HoverTracker hover;
 
     std::array<MonthCalendar *, 4> calendars() const;
@@ -198,6 +207,44 @@ public:
     void gridNondayDblClick();
     void CompletedTasks1Click();
 
+    // --- Search, archive, restore and clear (mainmaintenance.cpp) -----------------------------------------
+    TfrmFind *FindDialog1 = nullptr;
+    TextSearch textSearch;
+    // The archive and restore dialogs offer the name chosen last.
+    QString archiveName = QStringLiteral("backup.arb");
+    void Search1Click();
+    void FindDialog1Show();
+    void FindDialog1Close();
+    void FindDialog1Find();
+    void Archive1Click();
+    void Restore1Click();
+    // Brings the views up to date after the task tables changed as a whole.
+    void refreshFromTables();
+
+    // --- Drag-and-drop (maindragdrop.cpp) ----------------------------------------------------------------
+    // The list a task was last dropped from onto a calendar.
+    TaskGrid *dragSourceList = nullptr;
+    // The list a drag carries a task of, or nullptr for anything else.
+    TaskGrid *draggedList(const QMimeData *data) const;
+    void gridDayDragOver(TaskGrid *target, const QMimeData *data, int row, bool *accept);
+    void gridDayDragDrop(TaskGrid *target, const QMimeData *data, int row);
+    void cal1DragOver(const QMimeData *data, bool *accept);
+    void cal1DragDrop(MonthCalendar *target, const QMimeData *data, int cellId);
+
+    // --- iCalendar (maininterchange.cpp) ---------------------------------------------------------------
+    QAction *ICalendarFormat1, *ImportICalendar1;
+    // The file name the next export offers.
+    QString icalFileName = QStringLiteral("tasks.ics");
+    IcalSelection icalSelection() const;
+    void ICalendarFormat1Click();
+    void ImportICalendar1Click();
+
+    // --- Holidays (mainholidays.cpp) ------------------------------------------------------------------
+    void connectHolidays();
+    void Holidays1Click();
+    // Reads holiday.grd into gridHoliday; a corrupt file is reported and leaves no rules.
+    void loadHolidayTable();
+
 public slots:
     void cal1Click();
     void cal1DateChange();
@@ -241,6 +288,9 @@ public slots:
     void Hidecalendar1Click();
     void Hide1Click();
     void Exit2Click();
+    // At start: raises the alarms that fell due while the program was not running.
+    void catchUpAlarms();
+    void pnlAlarmSnooze(int minutes);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -250,9 +300,15 @@ protected:
 
 private:
     void createAlarmsAndTray(); // mainalarms.cpp
+    void connectMaintenance();  // mainmaintenance.cpp
+    void connectDragDrop();     // maindragdrop.cpp
+    AlarmOptions alarmOptions() const;
+    void raiseAlarm(const std::optional<RaisedAlarm> &alarm);
+    void putAlarmAway();
     void createActions();
     void connectTaskCommands();
     void createMenus();
+    void createInterchangeCommands(QMenu *file, QMenu *exportMenu);
     void createToolBars();
     void createPanes();
     void loadTaskFiles();

@@ -31,6 +31,7 @@ void playAlarmSound(TfrmOptions *options, bool on) {
 void TfrmMain::createAlarmsAndTray() {
     pnlAlarm = new AlarmPanel(this);
     connect(pnlAlarm, &AlarmPanel::clicked, this, &TfrmMain::pnlAlarmClick);
+    connect(pnlAlarm, &AlarmPanel::snoozeRequested, this, &TfrmMain::pnlAlarmSnooze);
 
     tray = new TrayController(this);
     connect(tray, &TrayController::clicked, this, &TfrmMain::TrayIconClick);
@@ -49,29 +50,59 @@ void TfrmMain::createAlarmsAndTray() {
     }
 }
 
+AlarmOptions TfrmMain::alarmOptions() const {
+    return AlarmOptions{frmOptions->cbAlarm->isChecked(), frmOptions->edMin->value()};
+}
+
+// Every tick is a check, also while an alarm shows, so only real gaps count as missed time.
 void TfrmMain::Timer1Timer() {
-    if (alarmShowing || !frmOptions)
+    if (!frmOptions)
         return;
-    QString what, time;
-    if (!isThereAnAlarmReady(gridStore, frmOptions->cbAlarm->isChecked(), frmOptions->edMin->value(),
-                             rowFilter, what, time))
+    raiseAlarm(alarmMonitor.check(gridStore, alarmOptions(), rowFilter, alarmShowing));
+}
+
+void TfrmMain::catchUpAlarms() {
+    if (frmOptions && !alarmShowing)
+        raiseAlarm(alarmMonitor.start(gridStore, alarmOptions(), rowFilter));
+}
+
+void TfrmMain::raiseAlarm(const std::optional<RaisedAlarm> &alarm) {
+    if (!alarm)
         return;
     alarmShowing = true;
-    const QString caption = alarmCaption(what, time);
-    tray->showForAlarm(caption);
+    tray->showForAlarm(alarm->caption);
     timerPool->setEnabled(flashTrigger, true);
     playAlarmSound(frmOptions, true);
-    pnlAlarm->showAlarm(caption);
+    pnlAlarm->showAlarm(alarm->caption);
     QCoreApplication::processEvents();
     raise();
     activateWindow();
 }
 
-void TfrmMain::pnlAlarmClick() {
+void TfrmMain::putAlarmAway() {
     timerPool->setEnabled(flashTrigger, false);
     pnlAlarm->hide();
     playAlarmSound(frmOptions, false);
     alarmShowing = false;
+}
+
+// Waiting alarms come up one after another.
+void TfrmMain::pnlAlarmClick() {
+    putAlarmAway();
+    QString error;
+    if (!alarmMonitor.clearShown(&error))
+        prompter().error(error);
+    if (frmOptions)
+        raiseAlarm(alarmMonitor.nextDue(gridStore, alarmOptions()));
+}
+
+void TfrmMain::pnlAlarmSnooze(int minutes) {
+    putAlarmAway();
+    QString error;
+    if (!alarmMonitor.snoozeShown(minutes, &error))
+        prompter().error(error);
+    if (frmOptions)
+        raiseAlarm(alarmMonitor.nextDue(gridStore, alarmOptions()));
 }
 
 void TfrmMain::tmPanelColorTimer() {

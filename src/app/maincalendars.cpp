@@ -312,7 +312,10 @@ void TfrmMain::cal1DateChange() {
 void TfrmMain::selectSearchHit() {
     gridDay->setFocus();
     const TaskTable &day = gridDay->table();
-    for (int row = 1; row < day.rowCount(); ++row) {
+    // An upward search takes the last of equal rows, a downward one the first.
+    const int rows = day.rowCount();
+    for (int i = 1; i < rows; ++i) {
+        const int row = searchHitFromBottom ? rows - i : i;
         if (day.cell(DayTime, row) == gridStore.cell(StoreTime, searchHitRow) &&
             day.cell(DayCategory, row) == gridStore.cell(StoreCategory, searchHitRow) &&
             day.cell(DayWhat, row) == gridStore.cell(StoreWhat, searchHitRow)) {
@@ -455,7 +458,7 @@ void TfrmMain::cal1CellDblClick() {
 }
 
 void TfrmMain::Help2Click() {
-    QUrl page = QUrl::fromLocalFile(besideProgram(QStringLiteral("corvane.html")));
+    QUrl page = QUrl::fromLocalFile(sharedFile(QStringLiteral("corvane.html")));
     page.setFragment(QStringLiteral("Corvane"));
     // The help page is shown by the web browser, so without one the user is told, as for the home page.
     if (!prompter().openUrl(page))

@@ -44,8 +44,21 @@ void TfrmMain::connectTaskCommands() {
 
 namespace {
 
-TfrmEdit::Context editorContext(const TfrmMain &main) {
-    return {main.selectedDate().date(), main.defaultCategory, forms().frmComplete, main.lblDate};
+// After Repeat stored its copies. They may fall on the day shown, and a view that missed them would drop
+// them at its next write-back, so the day is read again.
+void storeRepeats(TfrmMain &main) {
+    main.SortGridStore();
+    main.readFromStore(dayNumber(main.selectedDate().date()));
+    main.UpdateLabels(main.currentCalendar);
+}
+
+TfrmEdit::Context editorContext(TfrmMain &main) {
+    return {main.selectedDate().date(),
+            main.defaultCategory,
+            forms().frmComplete,
+            main.lblDate,
+            &main.gridStore,
+            [&main] { storeRepeats(main); }};
 }
 
 } // namespace

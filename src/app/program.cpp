@@ -31,7 +31,7 @@ Program::Program()
     m_options->FormCreate();
     m_complete = std::make_unique<TfrmComplete>(m_main->lblDate, m_main.get());
     forms().frmComplete = m_complete.get();
-    m_print = std::make_unique<TfrmPrint>(m_main.get());
+    m_print = std::make_unique<TfrmPrint>(m_main->EsLabel1, m_main.get());
     forms().frmPrint = m_print.get();
 }
 
@@ -51,6 +51,7 @@ void Program::start() {
         m_main->tray->startHidden();
     else
         m_main->show();
+    m_main->catchUpAlarms();
 }
 
 } // namespace corvane

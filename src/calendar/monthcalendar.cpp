@@ -2,6 +2,8 @@
 
 #include "store/clock.h"
 
+#include <QDragMoveEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QMetaMethod>
 #include <QMouseEvent>
@@ -216,6 +218,11 @@ void MonthCalendar::paintEvent(QPaintEvent *) {
         cell.today = cell.date == today;
         paintCell(painter, cell, cellFont, selectedFont, hasHandler);
     }
+    if (m_dropCell > 0) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(cellRect(m_dropCell).adjusted(1, 1, -1, -1));
+    }
 }
 
 void MonthCalendar::paintFrame(QPainter &painter) const {
@@ -320,6 +327,46 @@ QDate MonthCalendar::dayPressed(const QMouseEvent &event) {
 void MonthCalendar::mouseMoveEvent(QMouseEvent *event) {
     emit mouseMoved(event->position().toPoint());
     QWidget::mouseMoveEvent(event);
+}
+
+void MonthCalendar::setDropCell(int cellId) {
+    if (cellId == m_dropCell)
+        return;
+    m_dropCell = cellId;
+    update();
+}
+
+void MonthCalendar::dragEnterEvent(QDragEnterEvent *event) {
+    // Taken for now, so the moves arrive; each move then decides by the cell under the mouse.
+    event->acceptProposedAction();
+}
+
+void MonthCalendar::dragMoveEvent(QDragMoveEvent *event) {
+    bool accept = false;
+    const int cell = cellAt(event->position().toPoint());
+    if (cell > 0)
+        emit dragOver(event->mimeData(), &accept);
+    setDropCell(accept ? cell : -1);
+    if (accept)
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void MonthCalendar::dragLeaveEvent(QDragLeaveEvent *) {
+    setDropCell(-1);
+}
+
+void MonthCalendar::dropEvent(QDropEvent *event) {
+    setDropCell(-1);
+    const int cell = cellAt(event->position().toPoint());
+    bool accept = false;
+    if (cell > 0)
+        emit dragOver(event->mimeData(), &accept);
+    if (!accept)
+        return event->ignore();
+    event->acceptProposedAction();
+    emit dropped(event->mimeData(), cell);
 }
 
 void MonthCalendar::changeEvent(QEvent *event) {

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QDate>
 #include <QFont>
+#include <QMimeData>
 #include <QRect>
 #include <QWidget>
 
@@ -78,6 +79,10 @@ signals:
     void cellDoubleClicked();
     void drawCell(QPainter *painter, const corvane::CalendarCell &cell, bool *useDefaultDrawing);
     void mouseMoved(const QPoint &pos);
+    // Drops (while drops are accepted): something is dragged over a day cell; set *accept to take it
+    // there. Points outside the day cells take no drop.
+    void dragOver(const QMimeData *data, bool *accept);
+    void dropped(const QMimeData *data, int cellId);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -85,6 +90,10 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     QDate firstShownDate() const;
@@ -100,6 +109,7 @@ private:
     void paintDefaultCell(QPainter &painter, const CalendarCell &cell) const;
     // The day a left press picks (invalid outside the cells).
     QDate dayPressed(const QMouseEvent &event);
+    void setDropCell(int cellId);
 
     QDate m_date;
     QColor m_selectedColor;
@@ -118,6 +128,8 @@ private:
         ulong time = 0;
         QDate day;
     } m_lastPress;
+    // The day cell a drop would land on, framed while a drag is over it; -1 for none.
+    int m_dropCell = -1;
 };
 
 } // namespace corvane

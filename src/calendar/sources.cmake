@@ -8,6 +8,7 @@ target_sources(corvane_core PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/hoversummary.cpp
   ${CMAKE_CURRENT_LIST_DIR}/layoutmath.cpp
   ${CMAKE_CURRENT_LIST_DIR}/navigation.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/taskmoves.cpp
 )
 target_sources(corvane_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/datenavigator.cpp

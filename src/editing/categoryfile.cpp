@@ -1,10 +1,11 @@
 #include "editing/categoryfile.h"
 
+#include "store/atomicfile.h"
 #include "store/routines.h"
 #include "store/textcodec.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -16,23 +17,12 @@ QStringList readCategoryFile(const QString &fileName) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    const QString text = decodeText(file.readAll());
-    // A line ends at CR, LF or CR LF; nothing follows a trailing line end.
-    QStringList lines;
-    QString line;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c == u'\r' || c == u'\n') {
-            lines << line;
-            line.clear();
-            if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
-                ++i;
-        } else {
-            line += c;
-        }
-    }
-    if (!line.isEmpty())
-        lines << line;
+    // A line ends at CR, LF or CR LF; nothing follows a trailing line end. (A search, not a loop over
+    // the characters: a bad file may be one line of many megabytes.)
+    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
+    QStringList lines = decodeText(file.readAll()).split(lineEnd);
+    if (lines.last().isEmpty())
+        lines.removeLast();
     return lines;
 }
 
@@ -40,13 +30,7 @@ bool saveCategoryFile(const QString &fileName, const QStringList &choices, QStri
     QByteArray bytes;
     for (const QString &choice : choices)
         bytes += choice.toUtf8() + "\r\n";
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return writeFileAtomically(fileName, bytes, error);
 }
 
 int indexOfChoice(const QStringList &choices, const QString &text) {

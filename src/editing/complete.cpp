@@ -1,11 +1,9 @@
 #include "editing/complete.h"
 
-#include "app/program.h"
 #include "calendar/layoutmath.h"
 #include "editing/completedhistory.h"
 #include "editing/editorwidgets.h"
 #include "settings/options.h"
-#include "settings/settingsstore.h"
 #include "store/clock.h"
 #include "store/tasktable.h"
 #include "widgets/prompter.h"
@@ -15,7 +13,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QEvent>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -48,13 +45,6 @@ QWidget *labelledMemo(const QString &caption, QPlainTextEdit *memo, QWidget *par
     layout->addWidget(label);
     layout->addWidget(memo);
     return box;
-}
-
-// The options window holds the live setting; without it (the window on its own) the stored one counts.
-bool confirmDeleting() {
-    if (const TfrmOptions *options = forms().frmOptions)
-        return options->cbConfirm->isChecked();
-    return SettingsStore().readBool(QStringLiteral("Options"), QStringLiteral("Confirm"), true);
 }
 
 } // namespace
@@ -101,9 +91,7 @@ TfrmComplete::TfrmComplete(const ShadowLabel *titleStyle, QWidget *parent)
     // Whole rows show selected, the window being the one place the history is looked at.
     gridComp->setSelectionActive(true);
     m_history = emptyCompletedTable();
-    QString error;
-    if (QFile::exists(completedFileName()) && !m_history.load(completedFileName(), &error))
-        prompter().error(error);
+    loadTableReporting(m_history, completedFileName());
     setCompletedTitles(m_history);
     gridComp->setTable(&m_history);
     PopupMenu1 = new QMenu(this);

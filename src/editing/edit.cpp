@@ -8,6 +8,7 @@
 #include "editing/listbox.h"
 #include "editing/spell.h"
 #include "editing/timebar.h"
+#include "recurrence/recur.h"
 #include "store/clock.h"
 #include "store/dateformats.h"
 #include "store/programfolder.h"
@@ -93,8 +94,6 @@ TfrmEdit::TfrmEdit(const Context &context, QWidget *parent) : QDialog(parent), m
     for (QPushButton *button : {btOK, btCancel, btComplete, btRepeat, btReschedule, btOK2, btCancel2})
         button->setAutoDefault(false);
     btOK->setDefault(true);
-    // Repeating needs the recurrence dialog, which this version does not have yet.
-    btRepeat->setEnabled(false);
 
     auto *panels = new QGridLayout;
     panels->addWidget(pnlMain, 0, 0);
@@ -115,6 +114,7 @@ TfrmEdit::TfrmEdit(const Context &context, QWidget *parent) : QDialog(parent), m
     connect(btOK, &QPushButton::clicked, this, &TfrmEdit::btOKClick);
     connect(btCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(btComplete, &QPushButton::clicked, this, &TfrmEdit::btCompleteClick);
+    connect(btRepeat, &QPushButton::clicked, this, &TfrmEdit::btRepeatClick);
     connect(btReschedule, &QPushButton::clicked, this, &TfrmEdit::btRescheduleClick);
 
     // Creation: a new task has the default category, the current time, no alarm, not done.
@@ -299,6 +299,7 @@ bool TfrmEdit::eventFilter(QObject *watched, QEvent *event) {
 
 void TfrmEdit::memMainKeyPress() {
     btComplete->setEnabled(true);
+    btRepeat->setEnabled(true);
     btOK->setEnabled(true);
 }
 
@@ -340,6 +341,22 @@ void TfrmEdit::AddToCompleteGrid() {
     m_context.history->AddToCompleteGrid(
         {QDateTime(dtComplete->date(), QTime(0, 0)), QDateTime(dtComplete->date(), dtTime->time()),
          cbCategory->currentText(), originText, memoText(*memMain), memoText(*memComplete)});
+}
+
+// The copies go into the store from the repeat dialog; the editor's own changes are then dropped.
+void TfrmEdit::btRepeatClick() {
+    if (IsMemoblank()) {
+        prompter().error(notesBlank);
+        return;
+    }
+    if (!m_context.store)
+        return;
+    TfrmRecur dialog(*m_context.store, m_context.SortGridStore, this);
+    dialog.init(formatDateTime(QStringLiteral("tt"), QDateTime(taskDate, dtTime->time())),
+                cbCategory->currentText(), memoText(*memMain), yesNo(cbAlarm->isChecked()));
+    dialog.startDate = m_context.selectedDay.addDays(1);
+    if (runModal(dialog) == QDialog::Accepted)
+        reject();
 }
 
 void TfrmEdit::btRescheduleClick() {

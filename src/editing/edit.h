@@ -6,6 +6,8 @@
 #include <QDateTime>
 #include <QDialog>
 
+#include <functional>
+
 class QCheckBox;
 class QComboBox;
 class QDateEdit;
@@ -29,6 +31,8 @@ public:
         QString defaultCategory;
         TfrmComplete *history = nullptr;         // receives completions
         const ShadowLabel *titleStyle = nullptr; // the main window's day title
+        TaskTable *store = nullptr;              // receives the copies Repeat makes
+        std::function<void()> SortGridStore;     // sorts the store and writes its file
     };
     explicit TfrmEdit(const Context &context, QWidget *parent = nullptr);
 
@@ -76,6 +80,7 @@ public slots:
     void btCompleteClick();
     void btOK2Click();
     void btCancel2Click();
+    void btRepeatClick();
     void btRescheduleClick();
     void btTimeClick();
     void btOriginClick();

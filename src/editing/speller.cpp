@@ -1,12 +1,12 @@
 #include "editing/speller.h"
 
+#include "store/atomicfile.h"
 #include "store/programfolder.h"
 #include "store/textcodec.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <hunspell/hunspell.hxx>
 
@@ -95,12 +95,8 @@ bool Speller::addToDictionary(const QString &word, QString *error) {
     if (!bytes.isEmpty() && !bytes.endsWith('\n'))
         bytes += "\r\n";
     bytes += word.toUtf8() + "\r\n";
-    QSaveFile file(m_userDictionary);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
+    if (!writeFileAtomically(m_userDictionary, bytes, error))
         return false;
-    }
     if (m_hunspell)
         m_hunspell->add(word.toStdString());
     return true;

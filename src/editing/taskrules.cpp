@@ -47,9 +47,16 @@ void writeTask(TaskTable &table, TaskList list, int row, const TaskFields &task)
 }
 
 void insertIntoStore(TaskTable &store, int day, const TaskFields &task) {
-    store.insertRows(1, 1);
-    store.setRowCells(
-        1, {storeKey(day, 100), task.time, task.category, task.what, yesNo(task.done), yesNo(task.alarm)});
+    insertIntoStore(store, QList<int>{day}, task);
+}
+
+void insertIntoStore(TaskTable &store, const QList<int> &days, const TaskFields &task) {
+    store.insertRows(1, int(days.size()));
+    QStringList cells{QString(), task.time, task.category, task.what, yesNo(task.done), yesNo(task.alarm)};
+    for (int i = 0; i < days.size(); ++i) {
+        cells[StoreKey] = storeKey(days[i], 100);
+        store.setRowCells(1 + i, cells);
+    }
 }
 
 TaskList editTarget(bool nondayFocused, bool dayFocused, bool senderIsDayControl) {

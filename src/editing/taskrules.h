@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/dayview.h"
 #include "store/tasktable.h"
 
 #include <QDate>
@@ -11,10 +12,6 @@ namespace corvane {
 
 // The two visible task lists the commands act on.
 enum class TaskList { Day, Nonday };
-
-// Columns of gridDay and gridNonday.
-enum DayColumn { DayTime = 0, DayCategory, DayWhat, DayDone, DayAlarm };
-enum NondayColumn { NondayCategory = 0, NondayWhat, NondayDone };
 
 // One task as the editor shows it.
 struct TaskFields {
@@ -37,6 +34,8 @@ void writeTask(TaskTable &table, TaskList list, int row, const TaskFields &task)
 // Inserts the task at row 1 of the store for `day` with sequence 100, so it comes first on that day;
 // the caller re-sorts the store.
 void insertIntoStore(TaskTable &store, int day, const TaskFields &task);
+// The same for many days at once, in the order given: one insertion, however many days.
+void insertIntoStore(TaskTable &store, const QList<int> &days, const TaskFields &task);
 
 // Which list edit and complete act on: the non-date list has the focus, or neither the day list has it
 // nor a day-list control raised the command.

@@ -1,6 +1,7 @@
 #include "holidays/holidayrules.h"
 
 #include "store/dateformats.h"
+#include "store/programfolder.h"
 #include "store/routines.h"
 
 #include <QFileInfo>
@@ -11,6 +12,10 @@ const QStringList &holidayOrdinals() {
     static const QStringList words{QStringLiteral("First"), QStringLiteral("Second"), QStringLiteral("Third"),
                                    QStringLiteral("Fourth"), QStringLiteral("Last")};
     return words;
+}
+
+QString holidayFileName() {
+    return besideProgram(QStringLiteral("holiday.grd"));
 }
 
 TaskTable newHolidayTable() {

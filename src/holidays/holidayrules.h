@@ -14,6 +14,9 @@ enum HolidayColumn { HolidayName = 0, HolidayMonthNumber = 1, HolidayMonth = 2, 
 // The ordinal words of floating rules; "Last" is the fifth.
 const QStringList &holidayOrdinals();
 
+// holiday.grd beside the program: the stored holiday rules.
+QString holidayFileName();
+
 // A holiday table with its titles and widths and one empty rule row.
 TaskTable newHolidayTable();
 

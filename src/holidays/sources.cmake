@@ -2,8 +2,13 @@
 # (The first line keeps a formatter run over the folder away from this CMake file.)
 # Files of this folder: logic into corvane_core, windows and widgets into corvane_ui.
 target_sources(corvane_core PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/builtinholidays.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/holidaylist.cpp
   ${CMAKE_CURRENT_LIST_DIR}/holidaylookup.cpp
   ${CMAKE_CURRENT_LIST_DIR}/holidayrules.cpp
 )
 target_sources(corvane_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/edholiday.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/holiday.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/import.cpp
 )

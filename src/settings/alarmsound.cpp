@@ -2,7 +2,6 @@
 
 #include "store/programfolder.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace corvane {
@@ -29,8 +28,8 @@ void setAlarmSound(AlarmSound *sound) {
 }
 
 QString defaultAlarmFile() {
-    // The executable's own folder: the data folder may be elsewhere, the shipped file is not.
-    return joinPath(QCoreApplication::applicationDirPath(), QStringLiteral("alarm.wav"));
+    // A shipped file: the data folder may be elsewhere, this one is not.
+    return sharedFile(QStringLiteral("alarm.wav"));
 }
 
 void playAlarmFile(const QString &fileName, bool loop) {

@@ -1,9 +1,12 @@
 #include "settings/autostart.h"
 
+#include "store/atomicfile.h"
+#include "store/programfolder.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace corvane {
@@ -32,13 +35,16 @@ QString quoteExecArgument(const QString &argument) {
     return quoted;
 }
 
-QByteArray autostartEntry(const QString &executable) {
+QByteArray autostartEntry(const QStringList &command) {
+    QStringList quoted;
+    for (const QString &argument : command)
+        quoted += quoteExecArgument(argument);
     const QString text = QStringLiteral("[Desktop Entry]\n"
                                         "Type=Application\n"
                                         "Name=Corvane\n"
                                         "Exec=%1\n"
                                         "X-GNOME-Autostart-enabled=true\n")
-                             .arg(quoteExecArgument(executable));
+                             .arg(quoted.join(u' '));
     return text.toUtf8();
 }
 
@@ -68,7 +74,14 @@ bool checkAutostart() {
     return hasExec && !hidden && !disabled;
 }
 
-bool writeAutostart(bool on, const QString &executable, QString *error) {
+QStringList autostartCommand() {
+    QStringList command{QCoreApplication::applicationFilePath()};
+    if (!chosenDataFolder().isEmpty())
+        command << QStringLiteral("--data-dir") << chosenDataFolder();
+    return command;
+}
+
+bool writeAutostart(bool on, const QStringList &command, QString *error) {
     const QString fileName = autostartFile();
     if (!on) {
         QFile file(fileName);
@@ -79,13 +92,12 @@ bool writeAutostart(bool on, const QString &executable, QString *error) {
                          .arg(QDir::toNativeSeparators(fileName), file.errorString());
         return false;
     }
-    QSaveFile file(fileName);
+    QString reason = QStringLiteral("Could not create its folder");
     const bool written = QDir().mkpath(QFileInfo(fileName).absolutePath()) &&
-                         file.open(QIODevice::WriteOnly) && file.write(autostartEntry(executable)) >= 0 &&
-                         file.commit();
+                         writeFileAtomically(fileName, autostartEntry(command), &reason);
     if (!written && error)
         *error = QStringLiteral("The start-up entry %1 could not be written: %2")
-                     .arg(QDir::toNativeSeparators(fileName), file.errorString());
+                     .arg(QDir::toNativeSeparators(fileName), reason);
     return written;
 }
 

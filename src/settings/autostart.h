@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace corvane {
 
@@ -13,11 +14,16 @@ QString autostartFile();
 // Whether the entry is there and would start something: a non-empty Exec, not hidden, not disabled.
 bool checkAutostart();
 
-// Writes the entry starting `executable` (on) or removes it (off). False with the reason when that failed.
-bool writeAutostart(bool on, const QString &executable, QString *error);
+// Writes the entry running `command` (the executable and its arguments) when on, or removes it when off.
+// False with the reason when that failed.
+bool writeAutostart(bool on, const QStringList &command, QString *error);
 
-// The entry's text for an executable.
-QByteArray autostartEntry(const QString &executable);
+// The entry's text for a command.
+QByteArray autostartEntry(const QStringList &command);
+
+// This program as it is to be started with the session: its executable, and the data folder named on
+// its command line.
+QStringList autostartCommand();
 // One argument of an Exec line: quoted, with the characters the entry format reserves escaped.
 QString quoteExecArgument(const QString &argument);
 

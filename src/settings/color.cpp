@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QFormLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPushButton>
@@ -54,12 +55,13 @@ void TfrmColor::changeEvent(QEvent *event) {
     QDialog::changeEvent(event);
     if (event->type() != QEvent::WindowTitleChange)
         return;
-    // Wide enough for the window manager to show the whole caption (bold, as title bars mostly are)
-    // beside the window's icon and buttons.
+    // Wide enough for the window manager to show the whole caption (bold, as title bars mostly are, and
+    // followed by the program's name) beside the window's icon and buttons.
     QFont title = font();
     title.setBold(true);
     const QFontMetrics metrics(title);
-    setMinimumWidth(std::max(300, metrics.horizontalAdvance(windowTitle()) + 8 * metrics.height()));
+    const QString shown = windowTitle() + QStringLiteral(" — ") + QGuiApplication::applicationDisplayName();
+    setMinimumWidth(std::max(300, metrics.horizontalAdvance(shown) + 8 * metrics.height()));
 }
 
 void TfrmColor::cbFG2Click() {

@@ -1,5 +1,7 @@
 #include "settings/options.h"
 
+#include "app/program.h"
+
 #include "settings/alarmsound.h"
 #include "settings/autostart.h"
 #include "settings/color.h"
@@ -291,7 +293,7 @@ void TfrmOptions::ReadSettings() {
 
 void TfrmOptions::SaveSettings() {
     QString error;
-    if (!writeAutostart(cbStartup->isChecked(), QCoreApplication::applicationFilePath(), &error)) {
+    if (!writeAutostart(cbStartup->isChecked(), autostartCommand(), &error)) {
         prompter().error(error);
         return;
     }
@@ -413,6 +415,12 @@ void TfrmOptions::applyTitleStyle() {
 void TfrmOptions::announceFilterColors() {
     emit filterColorsChanged(pnlDone->textColor(), pnlDone->backColor(), pnlNotDone->textColor(),
                              pnlNotDone->backColor());
+}
+
+bool confirmDeleting() {
+    if (const TfrmOptions *options = forms().frmOptions)
+        return options->cbConfirm->isChecked();
+    return SettingsStore().readBool(QStringLiteral("Options"), QStringLiteral("Confirm"), true);
 }
 
 } // namespace corvane

@@ -103,4 +103,8 @@ private:
     bool loading = false;
 };
 
+// The live "Deleting tasks/holidays" confirmation: the options window's control once the program made
+// it, the stored setting before.
+bool confirmDeleting();
+
 } // namespace corvane

@@ -10,10 +10,21 @@ namespace corvane {
 namespace {
 
 QString overrideFolder;
+QString chosenFolder;
+
+// Where an installation keeps its shared files, relative to the executable's folder.
+QString installedSharedFolder() {
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/corvane"));
+}
+
+bool isInstalled() {
+    return QFileInfo(installedSharedFolder()).isDir();
+}
 
 QString defaultFolder() {
     const QString exeFolder = QCoreApplication::applicationDirPath();
-    if (QFileInfo(exeFolder).isWritable())
+    // An installed program never writes beside itself, even when run by someone who could.
+    if (!isInstalled() && QFileInfo(exeFolder).isWritable())
         return exeFolder;
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(data);
@@ -33,6 +44,15 @@ void setProgramFolder(const QString &folder) {
     overrideFolder = folder;
 }
 
+void chooseDataFolder(const QString &folder) {
+    chosenFolder = folder;
+    setProgramFolder(folder);
+}
+
+QString chosenDataFolder() {
+    return chosenFolder;
+}
+
 QString joinPath(const QString &folder, const QString &name) {
     if (folder.isEmpty() || folder.endsWith(QLatin1Char('/')))
         return folder + name;
@@ -41,6 +61,14 @@ QString joinPath(const QString &folder, const QString &name) {
 
 QString besideProgram(const QString &name) {
     return joinPath(programFolder(), name);
+}
+
+QString sharedFolder() {
+    return isInstalled() ? installedSharedFolder() : QCoreApplication::applicationDirPath();
+}
+
+QString sharedFile(const QString &name) {
+    return joinPath(sharedFolder(), name);
 }
 
 } // namespace corvane

@@ -28,11 +28,6 @@ QString upperAscii(const QString &text) {
     return folded;
 }
 
-// 1 for Sunday up to 7 for Saturday.
-int weekdaySundayFirst(const QDate &date) {
-    return date.dayOfWeek() % 7 + 1;
-}
-
 QString plural(int count, const char *unit) {
     return QString::number(count) + QLatin1String(unit) + (count > 1 ? QStringLiteral("s") : QString());
 }
@@ -214,6 +209,10 @@ QString relativeDate(const QDateTime &moment) {
     if (months > 0)
         text += plural(months, " mon") + QLatin1Char(' ');
     return text + QStringLiteral("ago");
+}
+
+int weekdaySundayFirst(const QDate &date) {
+    return date.dayOfWeek() % 7 + 1;
 }
 
 int daysInMonth(int month, int year) {

@@ -42,6 +42,8 @@ bool isBlank(const QString &text);
 // "Today", "Tomorrow", "Yesterday", "36 days", "6 wks", "3 mons", "4 yrs 2 mons ago", ... against now().
 QString relativeDate(const QDateTime &moment);
 int daysInMonth(int month, int year);
+// 1 for Sunday up to 7 for Saturday.
+int weekdaySundayFirst(const QDate &date);
 // The number 1-12 of the month whose full name in the format settings equals the text (ASCII case folded).
 int monthNumber(const QString &name);
 

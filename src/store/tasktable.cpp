@@ -1,10 +1,11 @@
 #include "store/tasktable.h"
 
+#include "store/atomicfile.h"
 #include "store/textcodec.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <charconv>
@@ -159,6 +160,24 @@ void TaskTable::removeRows(int at, int count) {
     changed();
 }
 
+void TaskTable::removeDataRowsIf(const std::function<bool(int row)> &drop) {
+    // Rows are read before anything moves onto them, since `kept` never passes the row being looked at.
+    int kept = 1;
+    for (int r = 1; r < m_rows; ++r) {
+        if (drop(r))
+            continue;
+        if (kept != r)
+            std::move(m_cells.begin() + index(0, r), m_cells.begin() + index(0, r + 1),
+                      m_cells.begin() + index(0, kept));
+        ++kept;
+    }
+    if (kept == m_rows)
+        return;
+    m_rows = kept;
+    m_cells.resize(qsizetype(m_rows) * m_columns);
+    changed();
+}
+
 void TaskTable::moveRow(int from, int to) {
     if (from < 0 || from >= m_rows || to < 0 || to >= m_rows || from == to)
         return;
@@ -276,19 +295,13 @@ QByteArray TaskTable::toGridBytes() const {
 }
 
 bool TaskTable::save(const QString &fileName, QString *error) const {
-    QSaveFile file(fileName);
-    const QByteArray bytes = toGridBytes();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return writeFileAtomically(fileName, toGridBytes(), error);
 }
 
 bool TaskTable::load(const QString &fileName, QString *error) {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Only a plain file is read: opening a FIFO would wait for a writer that never comes.
+    if (!QFileInfo(fileName).isFile() || !file.open(QIODevice::ReadOnly)) {
         if (error)
             *error = QStringLiteral("File ") + fileName + QStringLiteral(" not found");
         return false;
@@ -301,10 +314,16 @@ bool TaskTable::fromGridBytes(const QByteArray &bytes, const QString &fileName, 
     const QStringView all(text);
     qsizetype pos = 0;
     // Lines end in CR LF, or in a lone CR or LF; cell texts never hold either.
+    // A line may be megabytes long: the next CR and the next LF are each searched for once, not per line.
+    qsizetype nextCr = -2;
+    qsizetype nextLf = -2;
+    const auto next = [&](qsizetype &found, char16_t c) {
+        if (found != -1 && found < pos)
+            found = all.indexOf(QChar(c), pos);
+        return found < 0 ? all.size() : found;
+    };
     auto nextLine = [&]() {
-        qsizetype end = pos;
-        while (end < all.size() && all[end] != QChar(13) && all[end] != QChar(10))
-            ++end;
+        qsizetype end = std::min(next(nextCr, 13), next(nextLf, 10));
         const QStringView line = all.mid(pos, end - pos);
         if (end < all.size() && all[end] == QChar(13) && end + 1 < all.size() && all[end + 1] == QChar(10))
             ++end;
@@ -323,9 +342,12 @@ bool TaskTable::fromGridBytes(const QByteArray &bytes, const QString &fileName, 
                 *error = corruptMessage(fileName);
             return false;
         }
+        // A row or a column that holds anything needs a line of at least five bytes ("0,1,x"); the title
+        // row and one empty row come free. Real files stay within this, so only a damaged header is cut.
+        const qint64 lines = bytes.size() / 5;
         const Observer observer = std::exchange(m_observer, Observer());
-        setColumnCount(columns);
-        setRowCount(rows);
+        setColumnCount(int(std::min<qint64>(columns, lines + 1)));
+        setRowCount(int(std::min<qint64>(rows, lines + 2)));
         m_observer = observer;
     }
 
@@ -368,6 +390,15 @@ bool TaskTable::fromGridBytes(const QByteArray &bytes, const QString &fileName, 
     }
     changed();
     return true;
+}
+
+void TaskTable::takeContents(TaskTable &&other) {
+    m_columns = other.m_columns;
+    m_rows = other.m_rows;
+    m_cells = std::move(other.m_cells);
+    m_widths = std::move(other.m_widths);
+    m_compares.resize(m_columns);
+    changed();
 }
 
 void TaskTable::changed(int column, int row) const {

@@ -37,10 +37,15 @@ public:
     // Rows from `at` on move down by `count`; `at` equal to the row count appends.
     void insertRows(int at, int count);
     void removeRows(int at, int count);
+    // Removes, in one pass, every data row for which `drop` (given the row) is true; the title row stays.
+    void removeDataRowsIf(const std::function<bool(int row)> &drop);
     // Takes the row at `from` out and puts it back at `to`; the rows between shift by one.
     void moveRow(int from, int to);
     // Empties every cell of every data row; the title row and the row count stay.
     void clear();
+    // Takes the shape, cells and widths of another table; the observer, comparisons and sort order of
+    // this one stay, and the observer is told once.
+    void takeContents(TaskTable &&other);
     // True when every cell of the data row is empty.
     bool rowIsEmpty(int row) const;
 
@@ -55,13 +60,15 @@ public:
     void sort();
 
     // Writes the grid file atomically. On failure the old file stays whole and `error` names the reason.
-    bool save(const QString &fileName, QString *error = nullptr) const;
+    [[nodiscard]] bool save(const QString &fileName, QString *error = nullptr) const;
     // Reads a grid file into the table. Fails with "File <name> not found" or
     // "File contains no data or corrupt file <name>"; cells the file does not mention keep their text.
-    bool load(const QString &fileName, QString *error = nullptr);
+    // The counts of the header are bounded by what the file's size can fill, so a damaged header never
+    // makes the table bigger than its file could describe.
+    [[nodiscard]] bool load(const QString &fileName, QString *error = nullptr);
     // The grid file as bytes, and the reverse: load() and save() are these plus the file.
     QByteArray toGridBytes() const;
-    bool fromGridBytes(const QByteArray &bytes, const QString &fileName, QString *error);
+    [[nodiscard]] bool fromGridBytes(const QByteArray &bytes, const QString &fileName, QString *error);
 
     void setObserver(Observer observer) { m_observer = std::move(observer); }
 

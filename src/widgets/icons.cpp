@@ -19,4 +19,12 @@ QIcon themedIcon(const QString &themeName, const QString &ownName) {
     return themeName.isEmpty() ? own : QIcon::fromTheme(themeName, own);
 }
 
+QIcon appIcon() {
+    loadIconResources();
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/app/corvane-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 } // namespace corvane

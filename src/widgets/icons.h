@@ -9,4 +9,7 @@ namespace corvane {
 // theme has none, so no button is ever blank.
 QIcon themedIcon(const QString &themeName, const QString &ownName);
 
+// The program's own icon in every size it is drawn at: the windows', the tray's and the menu entry's.
+QIcon appIcon();
+
 } // namespace corvane

@@ -1,13 +1,16 @@
 #include "widgets/prompter.h"
 
+#include "store/badcopy.h"
 #include "store/tasktable.h"
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QSet>
 
 namespace corvane {
 
@@ -24,6 +27,7 @@ public:
         QMessageBox box(QMessageBox::NoIcon, title(), text, QMessageBox::Ok, parent());
         box.exec();
     }
+    void warning(const QString &text) override { QMessageBox::warning(parent(), title(), text); }
     bool confirm(const QString &text) override {
         return QMessageBox::question(parent(), title(), text, QMessageBox::Yes | QMessageBox::No,
                                      QMessageBox::No) == QMessageBox::Yes;
@@ -63,6 +67,12 @@ private:
 
 Prompter *installed = nullptr;
 
+// Files that failed to load and of which no copy could be kept: the only copy of their tasks.
+QSet<QString> &keptFromOverwriting() {
+    static QSet<QString> files;
+    return files;
+}
+
 } // namespace
 
 Prompter &prompter() {
@@ -75,11 +85,30 @@ void setPrompter(Prompter *replacement) {
 }
 
 bool saveTableReporting(const TaskTable &table, const QString &fileName) {
+    if (keptFromOverwriting().contains(fileName))
+        return false;
     QString reason;
     if (table.save(fileName, &reason))
         return true;
     prompter().error(QStringLiteral("Could not save %1: %2").arg(fileName, reason));
     return false;
+}
+
+void loadTableReporting(TaskTable &table, const QString &fileName) {
+    if (!QFile::exists(fileName))
+        return;
+    QString error;
+    if (table.load(fileName, &error))
+        return;
+    QString reason;
+    const QString copy = keepBadCopy(fileName, &reason);
+    if (!copy.isEmpty()) {
+        prompter().error(error + QStringLiteral("\nA copy of it was kept as ") + copy);
+        return;
+    }
+    keptFromOverwriting().insert(fileName);
+    prompter().error(error + QStringLiteral("\nNo copy of it could be kept (") + reason +
+                     QStringLiteral("), so it will not be overwritten until the program starts again."));
 }
 
 } // namespace corvane

@@ -24,6 +24,8 @@ public:
     virtual void information(const QString &text) = 0;
     // An ordinary message box with OK.
     virtual void message(const QString &text) = 0;
+    // A message box of the error kind with OK, without the sound.
+    virtual void warning(const QString &text) = 0;
     // A question with Yes and No; true only for Yes.
     virtual bool confirm(const QString &text) = 0;
     // An input box; nothing when cancelled.
@@ -44,7 +46,11 @@ Prompter &prompter();
 // Installs another prompter (tests); nullptr returns to the default. The caller keeps ownership.
 void setPrompter(Prompter *replacement);
 
-// Saves a table to its grid file and reports a failure in the error box. True when saved.
+// Saves a table to its grid file and reports a failure in the error box. True when saved. A file that
+// failed to load with no copy of it kept is not overwritten (the load said so).
 bool saveTableReporting(const TaskTable &table, const QString &fileName);
+// Loads a grid file of the program at start, when it exists. A failure is reported; the file is kept as
+// a .bad copy, or, when no copy can be made, kept from being overwritten while the program runs.
+void loadTableReporting(TaskTable &table, const QString &fileName);
 
 } // namespace corvane

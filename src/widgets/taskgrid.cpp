@@ -5,8 +5,11 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDrag>
 #include <QHeaderView>
 #include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QStyledItemDelegate>
 
 #include <algorithm>
@@ -188,6 +191,109 @@ void TaskGrid::currentChanged(const QModelIndex &current, const QModelIndex &pre
     QTableView::currentChanged(current, previous);
     if (current.row() != previous.row())
         emit currentRowChanged(row());
+}
+
+// --- Dragging rows ---------------------------------------------------------------------------------------
+
+namespace {
+
+const QString rowMimeType = QStringLiteral("application/x-corvane-task-row");
+
+} // namespace
+
+void TaskGrid::setRowDragEnabled(bool on) {
+    m_rowDrag = on;
+    setAcceptDrops(on);
+    viewport()->setAcceptDrops(on);
+}
+
+QMimeData *TaskGrid::rowDragData() const {
+    auto *data = new QMimeData;
+    data->setData(rowMimeType,
+                  QByteArray::number(QCoreApplication::applicationPid()) + ' ' + objectName().toUtf8());
+    return data;
+}
+
+QString TaskGrid::draggedListName(const QMimeData *data) {
+    if (!data || !data->hasFormat(rowMimeType))
+        return {};
+    const QByteArray bytes = data->data(rowMimeType);
+    const qsizetype space = bytes.indexOf(' ');
+    if (space < 0 || bytes.left(space) != QByteArray::number(QCoreApplication::applicationPid()))
+        return {};
+    return QString::fromUtf8(bytes.mid(space + 1));
+}
+
+int TaskGrid::tableRowAt(const QPoint &pos) const {
+    const QModelIndex index = indexAt(pos);
+    return index.isValid() ? index.row() + 1 : 0;
+}
+
+void TaskGrid::mousePressEvent(QMouseEvent *event) {
+    QTableView::mousePressEvent(event);
+    const QPoint pos = event->position().toPoint();
+    m_dragPending =
+        m_rowDrag && event->button() == Qt::LeftButton && m_table->rowCount() > 1 && tableRowAt(pos) > 0;
+    m_dragStart = pos;
+}
+
+void TaskGrid::mouseMoveEvent(QMouseEvent *event) {
+    if (!m_dragPending)
+        return QTableView::mouseMoveEvent(event);
+    // While the button is down on a row the selection stays put: the row pressed is the one dragged.
+    if (!(event->buttons() & Qt::LeftButton)) {
+        m_dragPending = false;
+        return;
+    }
+    if ((event->position().toPoint() - m_dragStart).manhattanLength() >= QApplication::startDragDistance()) {
+        m_dragPending = false;
+        startRowDrag();
+    }
+}
+
+void TaskGrid::mouseReleaseEvent(QMouseEvent *event) {
+    m_dragPending = false;
+    QTableView::mouseReleaseEvent(event);
+}
+
+void TaskGrid::mouseDoubleClickEvent(QMouseEvent *event) {
+    m_dragPending = false;
+    QTableView::mouseDoubleClickEvent(event);
+}
+
+void TaskGrid::startRowDrag() {
+    const int modelRow = row() - 1;
+    auto *drag = new QDrag(this);
+    drag->setMimeData(rowDragData());
+    const QRect rowRect(0, rowViewportPosition(modelRow), viewport()->width(),
+                        QTableView::rowHeight(modelRow));
+    drag->setPixmap(viewport()->grab(rowRect));
+    drag->setHotSpot(m_dragStart - rowRect.topLeft());
+    drag->exec(Qt::MoveAction);
+}
+
+void TaskGrid::dragEnterEvent(QDragEnterEvent *event) {
+    // Taken for now, so the moves arrive; each move then decides by the row under the mouse.
+    if (draggedListName(event->mimeData()).isEmpty())
+        return event->ignore();
+    event->acceptProposedAction();
+}
+
+void TaskGrid::dragMoveEvent(QDragMoveEvent *event) {
+    bool accept = false;
+    emit rowDragOver(event->mimeData(), tableRowAt(event->position().toPoint()), &accept);
+    if (accept)
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TaskGrid::dropEvent(QDropEvent *event) {
+    const QMimeData *data = event->mimeData();
+    if (draggedListName(data).isEmpty())
+        return event->ignore();
+    event->acceptProposedAction();
+    emit rowDropped(data, tableRowAt(event->position().toPoint()));
 }
 
 void TaskGrid::tableReset() {

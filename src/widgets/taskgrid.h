@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMimeData>
 #include <QTableView>
 
 #include <functional>
@@ -58,6 +59,18 @@ public:
     // Shown on a right click over the list.
     void setPopupMenu(QMenu *menu) { m_popupMenu = menu; }
 
+    // Dragging rows: a press on a row selects it as ever, and only a move past the drag distance starts
+    // a drag of the current row. Whether a drop on a row is taken is asked through rowDragOver();
+    // rowDropped() then does it. Drops of anything but a dragged row are refused.
+    void setRowDragEnabled(bool on);
+    bool rowDragEnabled() const { return m_rowDrag; }
+    // What a drag of the current row carries, and the name of the list a dragged row came from (empty
+    // for other data, or for rows of another process).
+    QMimeData *rowDragData() const;
+    static QString draggedListName(const QMimeData *data);
+    // The table row under a point of the viewport; 0 when there is none.
+    int tableRowAt(const QPoint &pos) const;
+
 signals:
     void currentRowChanged(int row);
     // A cell's text or the table's shape changed.
@@ -66,14 +79,25 @@ signals:
     void entered();
     void left();
     void rowDoubleClicked(int row);
+    // A dragged row is over `row` (0: over no row); set *accept to take a drop there.
+    void rowDragOver(const QMimeData *data, int row, bool *accept);
+    void rowDropped(const QMimeData *data, int row);
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
+    void startRowDrag();
     void tableReset();
     void applySelectionColors();
 
@@ -84,6 +108,10 @@ private:
     QMenu *m_popupMenu = nullptr;
     bool m_selectionActive = false;
     int m_rowBeforeReset = 1;
+    bool m_rowDrag = false;
+    // Where the left button went down on a row, while a drag may still start; null otherwise.
+    QPoint m_dragStart;
+    bool m_dragPending = false;
 };
 
 } // namespace corvane

@@ -32,18 +32,22 @@ void TestAutostart::entryIsWrittenAndRemoved() {
     QCOMPARE(autostartFile(), entryFile());
     QVERIFY(!checkAutostart());
     QString error;
-    QVERIFY(writeAutostart(true, QStringLiteral("/opt/Corvane 2/corvane"), &error));
+    const QStringList command{QStringLiteral("/opt/Corvane 2/corvane"), QStringLiteral("--data-dir"),
+                              QStringLiteral("/home/ann/Tâches")};
+    QVERIFY(writeAutostart(true, command, &error));
     QCOMPARE(readFile(entryFile()), QByteArray("[Desktop Entry]\n"
                                                "Type=Application\n"
                                                "Name=Corvane\n"
-                                               "Exec=\"/opt/Corvane 2/corvane\"\n"
+                                               "Exec=\"/opt/Corvane 2/corvane\" \"--data-dir\" "
+                                               "\"/home/ann/T\xc3\xa2"
+                                               "ches\"\n"
                                                "X-GNOME-Autostart-enabled=true\n"));
     QVERIFY(checkAutostart());
 
-    QVERIFY(writeAutostart(false, QString(), &error));
+    QVERIFY(writeAutostart(false, {}, &error));
     QVERIFY(!QFile::exists(entryFile()));
     QVERIFY(!checkAutostart());
-    QVERIFY(writeAutostart(false, QString(), &error)); // nothing to remove is no failure
+    QVERIFY(writeAutostart(false, {}, &error)); // nothing to remove is no failure
     QCOMPARE(error, QString());
 }
 
@@ -94,7 +98,7 @@ void TestAutostart::execArgumentIsQuoted() {
 void TestAutostart::unwritableFolderIsReported() {
     writeFile(dir->filePath(QStringLiteral("autostart")), "a file, not a folder");
     QString error;
-    QVERIFY(!writeAutostart(true, QStringLiteral("/usr/bin/corvane"), &error));
+    QVERIFY(!writeAutostart(true, {QStringLiteral("/usr/bin/corvane")}, &error));
     QVERIFY(error.contains(QStringLiteral("corvane.desktop")));
     QVERIFY(!checkAutostart());
 }

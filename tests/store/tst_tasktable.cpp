@@ -1,3 +1,4 @@
+#include "app/dayview.h"
 #include "store/daynumber.h"
 #include "store/tasktable.h"
 #include "testsupport.h"
@@ -49,11 +50,15 @@ private slots:
     void savedFileIsUtf8AndRoundTrips();
     void missingFileIsNotFound();
     void failedSaveIsReportedAndKeepsTheOldFile();
+    void failedSaveNamesTheSystemReason();
+    void headerIsBoundedByTheFileSize_data();
+    void headerIsBoundedByTheFileSize();
     void rowOperations();
     void sortOrdersDataRowsOnly();
     void sortWithFewerThanTwoRowsChangesNothing();
     void storeKeysSortByDayThenSequence();
     void sortOrdersAnyArrangement();
+    void removingRowsIsOnePass();
 };
 
 void TaskTableTest::nonDateExampleIsWrittenByteForByte() {
@@ -243,6 +248,53 @@ void TaskTableTest::failedSaveIsReportedAndKeepsTheOldFile() {
     QCOMPARE(QDir(sandbox.dir.path()).entryList(QDir::Files), QStringList{});
 }
 
+void TaskTableTest::failedSaveNamesTheSystemReason() {
+    test::Sandbox sandbox;
+    test::FakePrompter prompts;
+    const QString file = sandbox.path("grid.grd");
+    test::writeFile(file, "1,1\r\n");
+    TaskTable table(1, 2000);
+    for (int r = 0; r < table.rowCount(); ++r)
+        table.setCell(0, r, QString("a task of some length, row %1").arg(r));
+    bool saved = true, reported = true;
+    QString error;
+    {
+        const test::FileSizeLimit limit(4096);
+        saved = table.save(file, &error);
+        reported = saveTableReporting(table, file);
+    }
+    QVERIFY(!saved && !reported);
+    QCOMPARE(error, QString("File too large"));
+    QCOMPARE(prompts.errors, QStringList{"Could not save " + file + ": File too large"});
+    QCOMPARE(test::readFile(file), QByteArray("1,1\r\n"));
+}
+
+void TaskTableTest::headerIsBoundedByTheFileSize_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("ten bytes claiming millions") << QByteArray("6,3333333\r\n") << 3 << 4;
+    QTest::newRow("one cell claiming millions") << QByteArray("6,3333333\r\n0,1,x\r\n") << 4 << 5;
+    QByteArray store("6,3\r\ncw 0,110\r\ncw 1,94\r\ncw 2,146\r\ncw 3,64\r\ncw 4,64\r\ncw 5,64\r\n");
+    QTest::newRow("a store without tasks") << store << 6 << 3;
+    QTest::newRow("a list with its empty row")
+        << QByteArray("3,2\r\ncw 0,62\r\ncw 1,503\r\ncw 2,52\r\n0,0,Category\r\n1,0,What\r\n2,0,Done?\r\n")
+        << 3 << 2;
+    QTest::newRow("a store of one task")
+        << store + "0,1,36526.101\r\n1,1,9:00 AM\r\n3,1,x\r\n4,1,No\r\n5,1,No\r\n0,2,36527.101\r\n"
+        << 6 << 3;
+}
+
+void TaskTableTest::headerIsBoundedByTheFileSize() {
+    QFETCH(QByteArray, bytes);
+    bool ok = false;
+    const TaskTable table = loaded(bytes, &ok);
+    QVERIFY(ok);
+    QTEST(table.columnCount(), "columns");
+    QTEST(table.rowCount(), "rows");
+    QVERIFY(table.toGridBytes().size() < 200);
+}
+
 void TaskTableTest::rowOperations() {
     TaskTable table(2, 1);
     table.setRowCount(0);
@@ -347,6 +399,29 @@ void TaskTableTest::sortOrdersAnyArrangement() {
         for (int r = 1; r < store.rowCount(); ++r)
             QCOMPARE(input[store.cell(1, r).toInt() - 1], store.cell(0, r));
     }
+}
+
+void TaskTableTest::removingRowsIsOnePass() {
+    TaskTable store;
+    setUpStoreTable(store);
+    store.setRowCount(2001);
+    QStringList expected;
+    for (int r = 1; r < store.rowCount(); ++r) {
+        const bool keyless = r % 3 != 0;
+        const QString key = keyless ? QString() : storeKey(36526 + r, 101);
+        store.setRowCells(r, {key, "9:00 AM", "", QString("task %1").arg(r), "No", "No"});
+        if (!keyless)
+            expected << key;
+    }
+    int changes = 0;
+    store.setObserver([&changes](int, int) { ++changes; });
+    sortStore(store);
+    QCOMPARE(column(store, 0), expected);
+    QCOMPARE(store.cell(3, 1), QString("task 3"));
+    // One change for all the key-less rows, not one each.
+    QCOMPARE(changes, 1);
+    store.removeDataRowsIf([](int) { return true; });
+    QCOMPARE(store.rowCount(), 1);
 }
 
 QTEST_MAIN(TaskTableTest)

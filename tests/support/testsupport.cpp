@@ -4,8 +4,15 @@
 #include "store/dateformats.h"
 #include "store/programfolder.h"
 
+#include <QCoreApplication>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+
+#include <csignal>
+
+#include <sys/resource.h>
 
 namespace corvane::test {
 
@@ -88,6 +95,24 @@ Sandbox::~Sandbox() {
     SettingsStore::setFileForTesting(QString());
 }
 
+FileSizeLimit::FileSizeLimit(long bytes) {
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    m_old = limit.rlim_cur;
+    limit.rlim_cur = rlim_t(bytes);
+    // Without this the process would be killed at the limit instead of the write failing.
+    m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+FileSizeLimit::~FileSizeLimit() {
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = m_old;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, m_oldHandler);
+}
+
 void writeFile(const QString &fileName, const QByteArray &bytes) {
     QFile file(fileName);
     if (file.open(QIODevice::WriteOnly))
@@ -103,6 +128,13 @@ void pinFormats(const QString &localeName) {
     const QLocale locale(localeName);
     QLocale::setDefault(locale);
     setFormats(FormatSettings::fromLocale(locale));
+}
+
+// A relative source path is relative to the build folder, which holds the tests' folder.
+QString sourceFile(const QString &relative) {
+    const QDir build(QCoreApplication::applicationDirPath() + QStringLiteral("/.."));
+    return build.absoluteFilePath(QFileInfo(QStringLiteral(__FILE__)).path() + QStringLiteral("/../") +
+                                  relative);
 }
 
 } // namespace corvane::test

@@ -27,6 +27,7 @@ public:
     void error(const QString &text) override { errors << text; }
     void information(const QString &text) override { informations << text; }
     void message(const QString &text) override { messages << text; }
+    void warning(const QString &text) override { warnings << text; }
     bool confirm(const QString &text) override;
     std::optional<QString> input(const QString &caption, const QString &prompt,
                                  const QString &value) override;
@@ -36,7 +37,7 @@ public:
     bool choosePrinter(QPrinter &printer) override;
     bool openUrl(const QUrl &url) override;
 
-    QStringList errors, informations, messages, questions, inputPrompts, fileCaptions;
+    QStringList errors, informations, messages, warnings, questions, inputPrompts, fileCaptions;
     QList<QUrl> openedUrls;
     std::deque<bool> confirmAnswers;
     std::deque<std::optional<QString>> inputAnswers;
@@ -86,8 +87,25 @@ public:
 // (as read at start, before the start-up adjustment), e.g. pinFormats("en_US").
 void pinFormats(const QString &localeName);
 
+// While it lives, no file may grow beyond `bytes`: writes past it fail with "File too large", as a full
+// disk refuses them part way.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(long bytes);
+    ~FileSizeLimit();
+    FileSizeLimit(const FileSizeLimit &) = delete;
+    FileSizeLimit &operator=(const FileSizeLimit &) = delete;
+
+private:
+    unsigned long m_old;
+    void (*m_oldHandler)(int);
+};
+
 // Writes bytes to a file (creating it), for fixtures.
 void writeFile(const QString &fileName, const QByteArray &bytes);
 QByteArray readFile(const QString &fileName);
+
+// A file of the tests' source folder, e.g. sourceFile("interchange/data/absurd.ics").
+QString sourceFile(const QString &relative);
 
 } // namespace corvane::test

@@ -169,6 +169,66 @@ private slots:
                  "Alarm \"" + sixty.left(40) + "\" at 2:30 PM ... click panel to clear");
     }
 
+    void snoozeFromTheMenuOrAKeyRingsAgain() {
+        Running run(QTime(9, 0));
+        TfrmMain &main = run.main;
+        putTasks(main, {{"2:30 PM", "Dentist", "Yes"}});
+        run.at(QTime(14, 30));
+        AlarmPanel *panel = main.pnlAlarm;
+        QCOMPARE(panel->contextMenuPolicy(), Qt::ActionsContextMenu);
+        QStringList menu;
+        for (QAction *action : panel->actions())
+            menu << action->text() + " " + action->shortcut().toString();
+        QCOMPARE(menu, (QStringList{"Snooze 5 minutes 1", "Snooze 15 minutes 2", "Snooze 1 hour 3"}));
+
+        QTest::keyClick(panel, Qt::Key_1);
+        QVERIFY(panel->isHidden());
+        QVERIFY(!main.alarmShowing);
+        QCOMPARE(run.sound.calls.last(), QStringLiteral("stop"));
+        run.at(QTime(14, 34, 50));
+        QVERIFY(!main.alarmShowing);
+        run.at(QTime(14, 35, 5));
+        QVERIFY(panel->isVisible());
+        QCOMPARE(panel->text(), QStringLiteral("Alarm \"Dentist\" at 2:30 PM ... click panel to clear"));
+
+        panel->snoozeActions()[2]->trigger();
+        QVERIFY(panel->isHidden());
+        QCOMPARE(main.alarmMonitor.pending().size(), 1);
+        QTest::mouseClick(panel, Qt::LeftButton); // a hidden panel takes no click
+        run.at(QTime(15, 35, 10));
+        QVERIFY(panel->isVisible());
+        QTest::mouseClick(panel, Qt::LeftButton);
+        QVERIFY(main.alarmMonitor.pending().isEmpty());
+    }
+
+    void missedAlarmsComeUpAfterARestartOneAfterAnother() {
+        test::Sandbox sandbox;
+        test::FakeAlarmSound sound;
+        {
+            setNow(QDateTime(today, QTime(9, 0)));
+            Program program;
+            program.start();
+            putTasks(program.main(), {{"10:00 AM", "Standup", "Yes"}, {"11:00 AM", "Call the bank", "Yes"}});
+            program.main().SortGridStore();
+            program.main().Timer1Timer();
+            QVERIFY(!program.main().alarmShowing);
+        }
+        setNow(QDateTime(today, QTime(12, 0)));
+        Program program;
+        TfrmMain &main = program.main();
+        program.start();
+        QVERIFY(main.pnlAlarm->isVisible());
+        QCOMPARE(main.pnlAlarm->text(),
+                 QStringLiteral("Missed alarm \"Standup\" at 10:00 AM ... click panel to clear"));
+        QTest::mouseClick(main.pnlAlarm, Qt::LeftButton);
+        QCOMPARE(main.pnlAlarm->text(),
+                 QStringLiteral("Missed alarm \"Call the bank\" at 11:00 AM ... click panel to clear"));
+        QVERIFY(main.alarmShowing);
+        QTest::mouseClick(main.pnlAlarm, Qt::LeftButton);
+        QVERIFY(main.pnlAlarm->isHidden());
+        QVERIFY(!main.alarmShowing);
+    }
+
     void triggersDispatchByHandle() {
         Running run(QTime(9, 0));
         TfrmMain &main = run.main;

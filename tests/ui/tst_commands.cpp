@@ -5,6 +5,7 @@
 #include "app/program.h"
 #include "editing/edit.h"
 #include "editing/taskrules.h"
+#include "maintenance/find.h"
 #include "store/clock.h"
 #include "store/daynumber.h"
 #include "testsupport.h"
@@ -58,6 +59,13 @@ const QMap<QString, QString> &effects() {
         {"ToolButton15Click", "alarm Yes"},
         {"ToolButton14Click", "put away"},
         {"Hide1Click", "put away"},
+        {"Search1Click", "find dialog"},
+        {"Holidays1Click", "dialog Holidays"},
+        {"Archive1Click", "file dialog Save Archive"},
+        {"Restore1Click", "asked Really restore ENTIRE system?  This will overwrite any current information. "
+                          "Note you may want to make an archive first!"},
+        {"ICalendarFormat1Click", "file dialog Save as an iCalendar file"},
+        {"ImportICalendar1Click", "file dialog Import iCalendar"},
     };
     return map;
 }
@@ -93,18 +101,20 @@ void CommandsTest::everyCommand_data() {
     };
     // File menu.
     row("Print1", "Print", "", false, "");
-    row("Search1", "Find", "Ctrl+F", false, "");
+    row("Search1", "Find", "Ctrl+F", true, "Search1Click");
     row("HTMLFormat3", "HTML Format", "", false, "");
     row("CommaDelimitedFormat1", "Comma-Delimited Format", "", false, "");
     row("HTMLFormat4", "HTML Format", "", false, "");
     row("CommaDelimitedFormat2", "Comma Delimited Format", "", false, "");
+    row("ICalendarFormat1", "iCalendar Format…", "", true, "ICalendarFormat1Click");
     row("PublishCalendarasWebPage1", "Publish Calendar as Web Page", "", false, "");
-    row("Holidays1", "Holidays", "Ctrl+H", false, "");
+    row("Holidays1", "Holidays", "Ctrl+H", true, "Holidays1Click");
     row("Options2", "Options", "Ctrl+O", true, "Options2Click");
     row("CompletedTasks1", "View Completed Tasks", "", true, "CompletedTasks1Click");
-    row("Archive1", "Archive current data", "", false, "");
-    row("Restore1", "Restore old data", "", false, "");
+    row("Archive1", "Archive current data", "", true, "Archive1Click");
+    row("Restore1", "Restore old data", "", true, "Restore1Click");
     row("ClearAll1", "Clear all data", "", false, "");
+    row("ImportICalendar1", "Import iCalendar…", "", true, "ImportICalendar1Click");
     row("Hide1", "Hide", "Alt+H", true, "Hide1Click");
     row("Exit1", "Exit", "Alt+X", true, "Exit1Click");
     // Navigate menu, Filters, Resize and Help menus.
@@ -140,14 +150,14 @@ void CommandsTest::everyCommand_data() {
     row("Markascompleted1", "Mark as completed", "", true, "Markascompleted1Click nonday");
     // Tool bar 1.
     row("tbToday", "Goto today", "", true, "Today1Click");
-    row("tbSearch", "Find text in date oriented task", "", false, "");
+    row("tbSearch", "Find text in date oriented task", "", true, "Search1Click");
     row("btFilter", "Filter tasks", "", true, "btFilterClick");
     row("tbPrint", "Print", "", false, "");
     row("tbPublish", "Publish calendar as web page", "", false, "");
-    row("tbArchive", "Archive", "", false, "");
+    row("tbArchive", "Archive", "", true, "Archive1Click");
     row("tbCompleted", "View Completed Tasks", "", true, "CompletedTasks1Click");
     row("tbOptions", "Options", "", true, "Options2Click");
-    row("tbHolidays", "Holidays", "", false, "");
+    row("tbHolidays", "Holidays", "", true, "Holidays1Click");
     row("tbHelp", "Help", "", true, "Help2Click");
     row("tbAbout", "About Corvane", "", true, "About1Click");
     row("ToolButton14", "Hide calendar", "", true, "ToolButton14Click");
@@ -219,6 +229,10 @@ void CommandsTest::everyCommand() {
         seen << "dialog " + dialog;
     for (const QString &question : prompts.questions)
         seen << "asked " + question;
+    for (const QString &file : prompts.fileCaptions)
+        seen << "file dialog " + file;
+    if (main.FindDialog1 && main.FindDialog1->isVisible())
+        seen << "find dialog";
     for (const QUrl &url : prompts.openedUrls)
         seen << "opened " + (url.isLocalFile() ? url.fileName() + "#" + url.fragment() : url.toString());
     if (main.currentCalendar->date() != Shown)

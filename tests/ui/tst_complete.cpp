@@ -21,6 +21,7 @@ private slots:
     void deleteAsksWhenConfirmIsOn_data();
     void deleteAsksWhenConfirmIsOn();
     void editedNotesReachTheFileOnClose();
+    void unreadableHistoryIsKeptAside();
     void screenshot();
 };
 
@@ -117,6 +118,19 @@ void CompleteWindowTest::editedNotesReachTheFileOnClose() {
     TaskTable onDisk;
     QVERIFY(onDisk.load(completedFileName()));
     QCOMPARE(onDisk.cell(CompWhat, 1), QString("changed"));
+}
+
+void CompleteWindowTest::unreadableHistoryIsKeptAside() {
+    test::Sandbox sandbox;
+    test::FakePrompter prompts;
+    test::writeFile(completedFileName(), "0,5\r\n");
+    {
+        TfrmComplete window;
+        window.AddToCompleteGrid(completion("new"));
+    }
+    QCOMPARE(prompts.errors, QStringList{"File contains no data or corrupt file " + completedFileName() +
+                                         "\nA copy of it was kept as " + completedFileName() + ".bad"});
+    QCOMPARE(test::readFile(completedFileName() + ".bad"), QByteArray("0,5\r\n"));
 }
 
 void CompleteWindowTest::screenshot() {

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QFont>
 #include <QHeaderView>
 #include <QLabel>
@@ -37,7 +38,8 @@ void writeStore(const test::Sandbox &sandbox, const QList<QStringList> &rows) {
 
 TaskTable storeOnDisk(const test::Sandbox &sandbox) {
     TaskTable store;
-    store.load(sandbox.path("grid.grd"));
+    if (!store.load(sandbox.path("grid.grd")))
+        qWarning("grid.grd could not be read");
     return store;
 }
 
@@ -228,6 +230,57 @@ private slots:
         QCOMPARE(prompts.errors.size(), 1);
         QVERIFY(prompts.errors[0].startsWith("File contains no data or corrupt file "));
         QCOMPARE(test::readFile(sandbox.path("grid.grd.bad")), QByteArray("0,5\r\n"));
+    }
+
+    void earlierCopiesOfAnUnreadableStoreStay() {
+        test::Sandbox sandbox;
+        test::FakePrompter prompts;
+        test::writeFile(sandbox.path("grid.grd.bad"), "first bad store");
+        test::writeFile(sandbox.path("grid.grd"), "0,5\r\n");
+        Running run;
+        QCOMPARE(prompts.errors,
+                 QStringList{"File contains no data or corrupt file " + sandbox.path("grid.grd") +
+                             "\nA copy of it was kept as " + sandbox.path("grid.grd.bad.1")});
+        QCOMPARE(test::readFile(sandbox.path("grid.grd.bad")), QByteArray("first bad store"));
+        QCOMPARE(test::readFile(sandbox.path("grid.grd.bad.1")), QByteArray("0,5\r\n"));
+    }
+
+    void unreadableStoreWithoutACopyIsNeverOverwritten() {
+        test::Sandbox sandbox;
+        test::FakePrompter prompts;
+        // Bigger than any file may now grow, so no copy of it can be written.
+        const QByteArray bad = "0,5\r\n" + QByteArray(8192, 'x');
+        test::writeFile(sandbox.path("grid.grd"), bad);
+        {
+            const test::FileSizeLimit limit(4096);
+            Running run;
+            run.main.gridDay->table().setRowCells(1, {"9:00 AM", "", "new task", "No", "No"});
+            run.main.writeToStore(run.today());
+            run.main.close();
+        }
+        QCOMPARE(test::readFile(sandbox.path("grid.grd")), bad);
+        QCOMPARE(prompts.errors,
+                 QStringList{"File contains no data or corrupt file " + sandbox.path("grid.grd") +
+                             "\nNo copy of it could be kept (File too large), so it will not be overwritten "
+                             "until the program starts again."});
+        QVERIFY(!QFile::exists(sandbox.path("grid.grd.bad")));
+    }
+
+    void storeInPlainTextOrderIsSortedAtLoad() {
+        test::Sandbox sandbox;
+        test::FakePrompter prompts;
+        // Written by an older version: day 9999 (in 1927) after day 36600, as plain text orders them.
+        const QByteArray old = "6,3\r\ncw 0,110\r\ncw 1,94\r\ncw 2,146\r\ncw 3,64\r\ncw 4,64\r\ncw 5,64\r\n"
+                               "0,1,36600.101\r\n1,1,9:00 AM\r\n3,1,today\r\n4,1,No\r\n5,1,No\r\n"
+                               "0,2,9999.101\r\n1,2,9:00 AM\r\n3,2,long ago\r\n4,2,No\r\n5,2,No\r\n";
+        test::writeFile(sandbox.path("grid.grd"), old);
+        Running run;
+        QCOMPARE(column(run.main.gridStore, StoreKey), QStringList({"9999.101", "36600.101"}));
+        QCOMPARE(firstRowOfDay(run.main.gridStore, 9999, passAll), 1);
+        QCOMPARE(column(run.main.gridDay->table(), DayWhat), QStringList{"today"});
+        // Only the order in memory changed: the file is rewritten at the next change, not at start.
+        QCOMPARE(test::readFile(sandbox.path("grid.grd")), old);
+        QVERIFY(prompts.errors.isEmpty());
     }
 };
 
