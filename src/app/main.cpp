@@ -123,6 +123,7 @@ TfrmMain::TfrmMain(QWidget *parent) : QMainWindow(parent) {
     connectDragDrop();
     connectHolidays();
     output = new MainOutput(*this);
+    trackMouseForSummary();
     applyLayoutValues();
     loadTaskFiles();
     setWindowTitle(QStringLiteral("Corvane"));
@@ -356,6 +357,10 @@ void TfrmMain::createToolBars() {
     for (QToolBar *bar : {ToolBar1, ToolBar2, ToolBar3})
         for (QToolButton *button : bar->findChildren<QToolButton *>())
             button->setFixedSize(18, 18);
+    // The columns beside the lists never shrink below all their buttons, so none hides behind an
+    // overflow arrow whatever the dividers' positions.
+    for (QToolBar *bar : {ToolBar2, ToolBar3})
+        bar->setMinimumHeight(bar->sizeHint().height());
 }
 
 void TfrmMain::createPanes() {
@@ -589,8 +594,15 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event) {
     // The menu's shortcuts go before the focused control's own use of the key.
     if (ours && event->type() == QEvent::ShortcutOverride && isMenuShortcut(*static_cast<QKeyEvent *>(event)))
         return true;
-    if (event->type() == QEvent::Enter && hidesSummary(watched))
+    const bool mouseMove = event->type() == QEvent::Enter || event->type() == QEvent::MouseMove;
+    if (mouseMove && hidesSummary(watched)) {
         pnlPop->hide();
+        hover.cancel();
+    }
+    if (event->type() == QEvent::MouseButtonDblClick && watched == lblDate) {
+        Today1Click();
+        return true;
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -341,6 +341,9 @@ private:
     // True for a key that a menu command of the window takes even from the focused control.
     bool isMenuShortcut(const QKeyEvent &event) const;
     bool hidesSummary(QObject *watched) const;
+    // The controls listed for gridDayMouseMove: a move over them hides the hover summary.
+    std::array<QWidget *, 6> summaryHiders() const;
+    void trackMouseForSummary();
     void pointAtSplitter(QSplitter *splitter);
 
     // Declared after gridHoliday, which it watches.

@@ -24,10 +24,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QFrame>
+#include <QHeaderView>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QSplitter>
+#include <QStyledItemDelegate>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QUrl>
@@ -47,6 +50,48 @@ public:
 
 private:
     bool &m_flag;
+};
+
+// Draws a summary line as a list box with tab stops would: the text of the second column starts at the
+// first tab stop (every 12 dialog units) after the first column's text.
+class TabStopDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override {
+        QStyleOptionViewItem item = option;
+        initStyleOption(&item, index);
+        item.text.clear();
+        const QWidget *view = option.widget;
+        view->style()->drawControl(QStyle::CE_ItemViewItem, &item, painter, view);
+        const QRect text = option.rect.adjusted(margin(view), 0, 0, 0);
+        painter->setPen(option.palette.color(QPalette::Text));
+        painter->drawText(text, Qt::AlignLeft | Qt::AlignVCenter, index.data().toString());
+        painter->drawText(text.adjusted(secondStart(option.fontMetrics, index), 0, 0, 0),
+                          Qt::AlignLeft | Qt::AlignVCenter, second(index));
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        const QFontMetrics &metrics = option.fontMetrics;
+        size.setWidth(2 * margin(option.widget) + secondStart(metrics, index) +
+                      metrics.horizontalAdvance(second(index)));
+        return size;
+    }
+
+private:
+    static QString second(const QModelIndex &index) { return index.siblingAtColumn(1).data().toString(); }
+    static int margin(const QWidget *view) {
+        return view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+    }
+    static int secondStart(const QFontMetrics &metrics, const QModelIndex &index) {
+        const int first = metrics.horizontalAdvance(index.data().toString());
+        if (second(index).isEmpty())
+            return first;
+        const int stop = std::max(1, 3 * metrics.averageCharWidth()); // 12 dialog units
+        return (first / stop + 1) * stop;
+    }
 };
 
 } // namespace
@@ -95,7 +140,11 @@ void TfrmMain::createCalendars() {
     lbPopup->setFocusPolicy(Qt::NoFocus);
     lbPopup->setSelectionMode(QAbstractItemView::NoSelection);
     lbPopup->setIndentation(0);
-    lbPopup->setColumnWidth(0, 12 * fontMetrics().averageCharWidth() * 4 / 4);
+    // Each line as wide as its texts; a scroll bar only when a line does not fit the panel.
+    lbPopup->setColumnHidden(1, true);
+    lbPopup->header()->setStretchLastSection(false);
+    lbPopup->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    lbPopup->setItemDelegate(new TabStopDelegate(lbPopup));
     column->addWidget(lbPopup, 1);
     pnlPop->hide();
 }
@@ -151,16 +200,30 @@ bool TfrmMain::isMenuShortcut(const QKeyEvent &event) const {
 }
 
 bool TfrmMain::hidesSummary(QObject *watched) const {
-    const QObject *controls[] = {lblDate, gridDay, memWhat, EsLabel1, gridNonday, ToolBar1};
-    for (const QObject *control : controls)
-        if (watched == control)
+    const auto *widget = qobject_cast<const QWidget *>(watched);
+    for (const QWidget *control : summaryHiders())
+        if (widget && (widget == control || control->isAncestorOf(widget)))
             return true;
     return false;
+}
+
+std::array<QWidget *, 6> TfrmMain::summaryHiders() const {
+    return {lblDate, gridDay, memWhat, EsLabel1, gridNonday, ToolBar1};
+}
+
+void TfrmMain::trackMouseForSummary() {
+    // Moves over these controls hide the summary, so they report moves without a button held too.
+    for (QWidget *control : summaryHiders()) {
+        control->setMouseTracking(true);
+        for (QWidget *part : control->findChildren<QWidget *>())
+            part->setMouseTracking(true);
+    }
 }
 
 DayCellSource TfrmMain::calendarColours() const {
     DayCellSource source;
     source.palette.plain = {palette().color(QPalette::Button), palette().color(QPalette::WindowText)};
+    source.selection = {palette().color(QPalette::Highlight), palette().color(QPalette::HighlightedText)};
     if (!frmOptions) {
         source.palette.done = {QColor(0, 255, 255), QColor(Qt::black)};
         source.palette.notDone = {QColor(255, 0, 0), QColor(Qt::white)};
@@ -208,7 +271,8 @@ QDateTime TfrmMain::selectedDate() const {
 // --- The current calendar and the day it hands over -------------------------------------------------
 
 void TfrmMain::setCalendarLook(MonthCalendar *calendar, bool current, bool raise) {
-    calendar->setSelectedColor(palette().color(current ? QPalette::Light : QPalette::Button));
+    // The palette's highlight, which stands out whatever the theme; the button highlight may not.
+    calendar->setSelectedColor(palette().color(current ? QPalette::Highlight : QPalette::Button));
     if (raise || !current)
         calendar->setBevel(current ? MonthCalendar::Bevel::Raised : MonthCalendar::Bevel::Lowered);
     calendar->setBevelWidth(2);
@@ -396,7 +460,9 @@ void TfrmMain::cal1CellDblClick() {
 void TfrmMain::Help2Click() {
     QUrl page = QUrl::fromLocalFile(sharedFile(QStringLiteral("corvane.html")));
     page.setFragment(QStringLiteral("Corvane"));
-    prompter().openUrl(page);
+    // The help page is shown by the web browser, so without one the user is told, as for the home page.
+    if (!prompter().openUrl(page))
+        prompter().error(QStringLiteral("Couldn't open web browser for help"));
 }
 
 void TfrmMain::HalveringHomePage1Click() {
@@ -473,6 +539,12 @@ void TfrmMain::cal2MouseMove(const QPoint &pos) {
 }
 
 void TfrmMain::tmPopupTimer() {
+    // Never over or behind a dialog: what it covers would stay on screen after it closes.
+    if (QApplication::activeModalWidget()) {
+        pnlPop->hide();
+        hover.cancel();
+        return;
+    }
     if (alarmShowing || !hover.tick() || !popupOn())
         return;
     timerPool->setEnabled(hoverTrigger, false);

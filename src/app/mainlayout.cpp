@@ -4,6 +4,7 @@
 #include "app/main.h"
 
 #include "alarms/timerpool.h"
+#include "app/dayview.h"
 #include "calendar/datenavigator.h"
 #include "calendar/monthcalendar.h"
 #include "widgets/taskgrid.h"
@@ -20,8 +21,16 @@ namespace corvane {
 
 namespace {
 
+// What a Done? or Alarm? column shows.
+int yesNoWidth(const QFontMetrics &font) {
+    return std::max(font.horizontalAdvance(QStringLiteral("Yes")),
+                    font.horizontalAdvance(QStringLiteral("No")));
+}
+
 ListMetrics metricsOf(const TaskGrid &list) {
     ListMetrics metrics;
+    // What keeps room for a few words.
+    metrics.minimumWhat = list.fitWidth(DayWhat, 10 * list.fontMetrics().averageCharWidth());
     metrics.listWidth = list.width();
     metrics.dpi = list.logicalDpiX();
     const int rowHeight = std::max(1, list.rowHeight());
@@ -61,16 +70,27 @@ void TfrmMain::resizeCalendars() {
         calendar->setSelectedFont(selectedFont);
         calendar->setLabelFont(labelFont);
     }
+    // The calendar area grows with the cell font, so the day numbers keep to their cells (the two
+    // columns share a pixel).
+    pnlCalendars->setMinimumWidth(2 * cal1->minimumSizeHint().width() + 1);
 }
 
 void TfrmMain::ResizeGridDay() {
-    const std::array<int, 5> widths = dayColumnWidths(metricsOf(*gridDay));
+    ListMetrics metrics = metricsOf(*gridDay);
+    const QFontMetrics font = gridDay->fontMetrics();
+    metrics.needed = {gridDay->fitWidth(DayTime, widestTimeText(font, QStringLiteral("t"))),
+                      gridDay->fitWidth(DayCategory), 0, gridDay->fitWidth(DayDone, yesNoWidth(font)),
+                      gridDay->fitWidth(DayAlarm, yesNoWidth(font))};
+    const std::array<int, 5> widths = dayColumnWidths(metrics);
     for (int column = 0; column < 5; ++column)
         gridDay->setColumnWidth(column, widths[column]);
 }
 
 void TfrmMain::ResizeGridNonDay() {
-    const std::array<int, 3> widths = nondayColumnWidths(metricsOf(*gridNonday));
+    ListMetrics metrics = metricsOf(*gridNonday);
+    metrics.needed = {gridNonday->fitWidth(NondayCategory), 0,
+                      gridNonday->fitWidth(NondayDone, yesNoWidth(gridNonday->fontMetrics()))};
+    const std::array<int, 3> widths = nondayColumnWidths(metrics);
     for (int column = 0; column < 3; ++column)
         gridNonday->setColumnWidth(column, widths[column]);
 }

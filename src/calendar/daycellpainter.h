@@ -16,10 +16,13 @@ struct DayCellSource {
     CellPalette palette;
     std::function<bool(const QDate &)> isHoliday;
     RowFilter filter = passAll;
+    // The selected day of the current calendar: filled with these colours when it has no shade, framed
+    // in the background colour around its shade otherwise, so its tasks' colour still shows.
+    ColorPair selection{Qt::darkBlue, Qt::white};
 };
 
 // Prepares a calendar's canvas for one cell: days of the displayed month take the colours of their shade,
-// except the selected day of the current calendar, which keeps the calendar's selected look. Days of the
+// the selected day of the current calendar stands out in the selection colours (above). Days of the
 // neighbouring months keep the calendar's own look. Returns the cell's "use default drawing".
 bool paintDayCell(QPainter &painter, const CalendarCell &cell, bool onCurrentCalendar,
                   const DayCellSource &source);

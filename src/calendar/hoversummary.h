@@ -26,6 +26,8 @@ public:
     bool mouseMoved(int calendar, int cell, const QPoint &pos, bool panelVisible);
     // One tick of the hover trigger; true when the summary is to be built now.
     bool tick();
+    // The mouse left the calendars (or a dialog came up): nothing is built until it rests on a day again.
+    void cancel() { m_cell = -1; }
 
     int calendar() const { return m_calendar; }
     int cell() const { return m_cell; }

@@ -1,5 +1,9 @@
 #include "calendar/layoutmath.h"
 
+#include "store/dateformats.h"
+
+#include <algorithm>
+
 namespace corvane {
 
 CalendarLayout calendarLayout(int split1Position, int split2Position, int navigatorHeight) {
@@ -34,22 +38,54 @@ int scaled(int width, int dpi) {
     return width * dpi / 96;
 }
 
-std::array<int, 5> dayColumnWidths(const ListMetrics &m) {
-    const int time = scaled(56, m.dpi);
-    const int category = scaled(72, m.dpi);
-    const int done = scaled(40, m.dpi);
-    const int alarm = scaled(40, m.dpi);
+namespace {
+
+int fixedWidth(const ListMetrics &m, int column, int width) {
+    return std::max(scaled(width, m.dpi), m.needed[column]);
+}
+
+int restForWhat(const ListMetrics &m, int fixedColumns) {
     const int scroll = m.allRowsVisible ? 0 : m.scrollThumbWidth;
-    const int what = m.listWidth - time - category - done - alarm - scroll - m.frameWidth - 5;
-    return {time, category, what, done, alarm};
+    return std::max(m.minimumWhat, m.listWidth - fixedColumns - scroll - m.frameWidth - 5);
+}
+
+} // namespace
+
+std::array<int, 5> dayColumnWidths(const ListMetrics &m) {
+    const int time = fixedWidth(m, 0, 56);
+    const int category = fixedWidth(m, 1, 72);
+    const int done = fixedWidth(m, 3, 40);
+    const int alarm = fixedWidth(m, 4, 40);
+    return {time, category, restForWhat(m, time + category + done + alarm), done, alarm};
 }
 
 std::array<int, 3> nondayColumnWidths(const ListMetrics &m) {
-    const int category = scaled(72, m.dpi);
-    const int done = scaled(40, m.dpi);
-    const int scroll = m.allRowsVisible ? 0 : m.scrollThumbWidth;
-    const int what = m.listWidth - category - done - scroll - m.frameWidth - 5;
-    return {category, what, done};
+    const int category = fixedWidth(m, 0, 72);
+    const int done = fixedWidth(m, 2, 40);
+    return {category, restForWhat(m, category + done), done};
+}
+
+int widestTimeText(const QFontMetrics &metrics, const QString &displayPattern) {
+    // Minutes and seconds in the font's widest pair of digits, with every hour.
+    int widestPair = 0;
+    for (int n = 0; n < 60; ++n)
+        if (metrics.horizontalAdvance(QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'))) >
+            metrics.horizontalAdvance(QStringLiteral("%1").arg(widestPair, 2, 10, QLatin1Char('0'))))
+            widestPair = n;
+    int widest = 0;
+    for (int hour = 0; hour < 24; ++hour) {
+        const QDateTime moment(QDate(2000, 1, 1), QTime(hour, widestPair, widestPair));
+        widest = std::max(widest, metrics.horizontalAdvance(formatDateTime(displayPattern, moment)));
+    }
+    return widest;
+}
+
+int widestDateText(const QFontMetrics &metrics, const QString &displayPattern, int year) {
+    int widest = 0;
+    for (QDate day(year, 1, 1); day.year() == year; day = day.addDays(1))
+        widest = std::max(
+            widest, metrics.horizontalAdvance(formatDateTime(displayPattern, QDateTime(day, QTime(0, 0)))));
+    return widest;
 }
 
 bool allRowsVisible(int fullyVisibleRows, int rowCount) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFontMetrics>
 #include <QRect>
 
 #include <array>
@@ -26,17 +27,26 @@ CalendarLayout calendarLayout(int split1Position, int split2Position, int naviga
 // A width in pixels at 96 pixels per inch, on a screen with `dpi` pixels per inch.
 int scaled(int width, int dpi);
 
-// Column widths of the day list: Time, Category, What, Done?, Alarm?.
+// Column widths of the day list: Time, Category, What, Done?, Alarm?. Each fixed column is as wide as the
+// layout's width at 96 pixels per inch scaled to the screen, or as its texts need in the list's font when
+// that is more; What takes the rest, but never less than its readable minimum (the list then scrolls).
 struct ListMetrics {
     int listWidth = 0;
     int dpi = 96;
     bool allRowsVisible = true;
     int scrollThumbWidth = 0;
     int frameWidth = 0;
+    std::array<int, 5> needed{}; // by column: what its title and texts need, 0 for nothing
+    int minimumWhat = 0;
 };
 std::array<int, 5> dayColumnWidths(const ListMetrics &metrics);
-// Column widths of the non-date list: Category, What, Done?.
+// Column widths of the non-date list: Category, What, Done? (needed by those columns too).
 std::array<int, 3> nondayColumnWidths(const ListMetrics &metrics);
+// The widest text a display pattern ("t", "ddddd", "ddd ddddd", ...) gives for any time of day, or any
+// day of `year`, in the font of `metrics`: what a column of such texts needs.
+int widestTimeText(const QFontMetrics &metrics, const QString &displayPattern);
+int widestDateText(const QFontMetrics &metrics, const QString &displayPattern, int year);
+
 // A list shows all its task rows when the fully visible rows are at least its rows less the title row.
 bool allRowsVisible(int fullyVisibleRows, int rowCount);
 

@@ -4,9 +4,11 @@
 
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QGuiApplication>
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleHints>
 
 #include <algorithm>
 
@@ -178,7 +180,13 @@ QSize MonthCalendar::sizeHint() const {
 }
 
 QSize MonthCalendar::minimumSizeHint() const {
-    return {50, 40};
+    // Cells as wide as the widest day number in the cell font, with room on each side.
+    const QFontMetrics metrics(font());
+    int widest = 0;
+    for (int day = 1; day <= 31; ++day)
+        widest = std::max(widest, metrics.horizontalAdvance(QString::number(day)));
+    const int frame = m_bevel == Bevel::None ? 0 : 2 * m_bevelWidth;
+    return {std::max(50, 7 * (widest + 4) + frame), 40};
 }
 
 void MonthCalendar::paintEvent(QPaintEvent *) {
@@ -289,9 +297,9 @@ void MonthCalendar::mousePressEvent(QMouseEvent *event) {
     if (event->button() != Qt::LeftButton)
         return QWidget::mousePressEvent(event);
     emit clicked();
-    const int cell = cellAt(event->position().toPoint());
-    if (cell > 0)
-        setDate(dateOfCell(cell));
+    const QDate day = dayPressed(*event);
+    if (day.isValid())
+        setDate(day);
 }
 
 void MonthCalendar::mouseDoubleClickEvent(QMouseEvent *event) {
@@ -299,6 +307,21 @@ void MonthCalendar::mouseDoubleClickEvent(QMouseEvent *event) {
     mousePressEvent(event);
     if (event->button() == Qt::LeftButton && cellAt(event->position().toPoint()) > 0)
         emit cellDoubleClicked();
+}
+
+QDate MonthCalendar::dayPressed(const QMouseEvent &event) {
+    const QPoint pos = event.position().toPoint();
+    // A press on a neighbouring month's day turns the calendar to that month, so the second press of a
+    // double click, at the same spot, lands on another day: it takes the day of the first press.
+    const bool secondPress =
+        m_lastPress.day.isValid() &&
+        event.timestamp() - m_lastPress.time <
+            ulong(QGuiApplication::styleHints()->mouseDoubleClickInterval()) &&
+        (pos - m_lastPress.pos).manhattanLength() <= QGuiApplication::styleHints()->startDragDistance();
+    const int cell = cellAt(pos);
+    const QDate day = secondPress ? m_lastPress.day : cell > 0 ? dateOfCell(cell) : QDate();
+    m_lastPress = {pos, event.timestamp(), day};
+    return day;
 }
 
 void MonthCalendar::mouseMoveEvent(QMouseEvent *event) {

@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QWidget>
 
+class QMouseEvent;
 class QPainter;
 
 namespace corvane {
@@ -106,6 +107,8 @@ private:
     void paintCell(QPainter &painter, const CalendarCell &cell, const QFont &cellFont,
                    const QFont &selectedFont, bool hasHandler);
     void paintDefaultCell(QPainter &painter, const CalendarCell &cell) const;
+    // The day a left press picks (invalid outside the cells).
+    QDate dayPressed(const QMouseEvent &event);
     void setDropCell(int cellId);
 
     QDate m_date;
@@ -120,6 +123,11 @@ private:
     bool m_raisedLabels = true;
     bool m_showWeekdays = true;
     bool m_oneLetterWeekdays = false;
+    struct Press {
+        QPoint pos;
+        ulong time = 0;
+        QDate day;
+    } m_lastPress;
     // The day cell a drop would land on, framed while a drag is over it; -1 for none.
     int m_dropCell = -1;
 };

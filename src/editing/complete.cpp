@@ -1,9 +1,11 @@
 #include "editing/complete.h"
 
+#include "calendar/layoutmath.h"
 #include "editing/completedhistory.h"
 #include "editing/editorwidgets.h"
 #include "output/tableprinter.h"
 #include "settings/options.h"
+#include "store/clock.h"
 #include "store/tasktable.h"
 #include "widgets/prompter.h"
 #include "widgets/shadowlabel.h"
@@ -84,6 +86,8 @@ TfrmComplete::TfrmComplete(const ShadowLabel *titleStyle, QWidget *parent)
     gridComp->setRowHeight(28);
     gridComp->setShowGrid(true);
     gridComp->setWordWrap(true);
+    // Whole rows show selected, the window being the one place the history is looked at.
+    gridComp->setSelectionActive(true);
     m_history = emptyCompletedTable();
     loadTableReporting(m_history, completedFileName());
     setCompletedTitles(m_history);
@@ -194,8 +198,20 @@ void TfrmComplete::ResizeGrid() {
     const int dataRows = history().rowCount() - 1;
     const int scrollBar =
         gridComp->visibleRowCount() < dataRows ? style()->pixelMetric(QStyle::PM_ScrollBarExtent) : 0;
+    if (m_neededWidths.isEmpty()) {
+        // The dates and times of the records, in the formats they are written in.
+        const QFontMetrics font = gridComp->fontMetrics();
+        const int year = now().date().year();
+        m_neededWidths = {
+            gridComp->fitWidth(CompDate, widestDateText(font, QStringLiteral("ddddd"), year)),
+            gridComp->fitWidth(CompTime, widestTimeText(font, QStringLiteral("tt"))),
+            gridComp->fitWidth(CompCategory),
+            gridComp->fitWidth(CompOrigin, widestDateText(font, QStringLiteral("ddd ddddd"), year))};
+    }
+    const int minimumNotes = gridComp->fitWidth(CompWhat, 10 * gridComp->fontMetrics().averageCharWidth());
     const QList<int> widths = completedColumnWidths(gridComp->width(), logicalDpiX(), scrollBar,
-                                                    style()->pixelMetric(QStyle::PM_DefaultFrameWidth));
+                                                    style()->pixelMetric(QStyle::PM_DefaultFrameWidth),
+                                                    m_neededWidths, minimumNotes);
     for (int column = 0; column < widths.size(); ++column)
         gridComp->setColumnWidth(column, widths[column]);
 }

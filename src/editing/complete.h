@@ -62,6 +62,7 @@ private:
     QString m_memoWhat, m_memoNotes;
     TableExporter m_html{ExportFormat::Html, QStringLiteral("output.htm"), false};
     TableExporter m_commaDelimited{ExportFormat::CommaDelimited, QStringLiteral("output.txt"), false};
+    QList<int> m_neededWidths; // what the date and time columns' texts need, measured once
 };
 
 } // namespace corvane

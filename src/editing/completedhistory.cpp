@@ -46,12 +46,15 @@ void clearCompleted(TaskTable &table) {
     table.clear();
 }
 
-QList<int> completedColumnWidths(int tableWidth, int dpi, int scrollBarWidth, int frameWidth) {
+QList<int> completedColumnWidths(int tableWidth, int dpi, int scrollBarWidth, int frameWidth,
+                                 const QList<int> &needed, int minimumNotes) {
     QList<int> widths{70 * dpi / 96, 62 * dpi / 96, 58 * dpi / 96, 128 * dpi / 96};
+    for (int column = 0; column < widths.size(); ++column)
+        widths[column] = std::max(widths[column], needed.value(column));
     const int rest =
         tableWidth - widths[0] - widths[1] - widths[2] - widths[3] - scrollBarWidth - frameWidth - 6;
     // A window narrower than the fixed columns still leaves the notes columns visible.
-    const int half = std::max(rest / 2, 30);
+    const int half = std::max(rest / 2, minimumNotes);
     widths << half << half;
     return widths;
 }

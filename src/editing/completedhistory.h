@@ -35,8 +35,10 @@ void removeCompletedRow(TaskTable &table, int row);
 // Back to the title row and one empty row.
 void clearCompleted(TaskTable &table);
 
-// Column widths for a table `tableWidth` pixels wide at `dpi` pixels per inch: four fixed columns,
-// the last two sharing what is left.
-QList<int> completedColumnWidths(int tableWidth, int dpi, int scrollBarWidth, int frameWidth);
+// Column widths for a table `tableWidth` pixels wide at `dpi` pixels per inch: four fixed columns, each
+// widened to what its texts need (`needed`, by column) when that is more, the last two sharing what is
+// left, each at least `minimumNotes` wide.
+QList<int> completedColumnWidths(int tableWidth, int dpi, int scrollBarWidth, int frameWidth,
+                                 const QList<int> &needed = {}, int minimumNotes = 30);
 
 } // namespace corvane

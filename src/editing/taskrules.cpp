@@ -80,7 +80,7 @@ QString editCaption(const QString &what) {
 }
 
 QString deleteQuestion(const QString &what) {
-    return QStringLiteral("Really delete \"") + what.left(50) + QStringLiteral(" ...\"?");
+    return QStringLiteral("Really delete \"") + what.left(50) + QStringLiteral(" ... \"?");
 }
 
 QString editRefusal(const TaskTable &table, TaskList list, int row, bool completing) {

@@ -48,7 +48,7 @@ QString dayOrigin(const QDate &day);
 bool isPastDay(const QDate &day);
 // "Task: " and the first 50 characters of the notes, then " ...".
 QString editCaption(const QString &what);
-// The delete confirmation: Really delete "<first 50 characters> ..."?
+// The delete confirmation: Really delete "<first 50 characters> ... "?
 QString deleteQuestion(const QString &what);
 // Why a row cannot be edited (completing false) or completed (true); empty when it can.
 QString editRefusal(const TaskTable &table, TaskList list, int row, bool completing);

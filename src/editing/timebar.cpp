@@ -19,9 +19,9 @@ namespace corvane {
 
 namespace {
 
-const QColor dayGround(255, 255, 128);
-const QColor nightGround(128, 255, 255);
-constexpr int rulerLeft = 8; // the ruler's place in the dialog
+const QColor dayGround(255, 255, 0);   // yellow
+const QColor nightGround(0, 255, 255); // aqua
+constexpr int rulerLeft = 8;           // the ruler's place in the dialog
 constexpr int rulerTop = 8;
 constexpr int pointerWidth = 11;
 constexpr int pointerHeight = 6;
@@ -152,6 +152,7 @@ TfrmTimePopup::TfrmTimePopup(QWidget *parent) : QDialog(parent) {
 
     Clock1 = new AnalogClock(this);
     Clock1->setGeometry(8, 56, 72, 72);
+    Clock1->setHandColors(QColor(0, 0, 128), QColor(0, 0, 255)); // navy, blue
     dtTime = new QTimeEdit(this);
     setUpTimeEdit(*dtTime);
     dtTime->setGeometry(92, 72, 100, 24);

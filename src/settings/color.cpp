@@ -3,11 +3,15 @@
 #include "calendar/monthcalendar.h"
 #include "widgets/colorcombo.h"
 
+#include <QEvent>
 #include <QFormLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace corvane {
 
@@ -16,7 +20,6 @@ TfrmColor::TfrmColor(QWidget *parent)
       btOK(new QPushButton(QStringLiteral("OK"), this)),
       btCancel(new QPushButton(QStringLiteral("Cancel"), this)) {
     setWindowTitle(QStringLiteral("Set Color"));
-    setMinimumWidth(300);
 
     auto *colors = new QFormLayout;
     colors->addRow(QStringLiteral("ForeGround"), cbFG);
@@ -46,6 +49,19 @@ TfrmColor::TfrmColor(QWidget *parent)
     connect(cal2, &MonthCalendar::drawCell, this, &TfrmColor::cal2DrawCell);
     connect(btOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(btCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TfrmColor::changeEvent(QEvent *event) {
+    QDialog::changeEvent(event);
+    if (event->type() != QEvent::WindowTitleChange)
+        return;
+    // Wide enough for the window manager to show the whole caption (bold, as title bars mostly are, and
+    // followed by the program's name) beside the window's icon and buttons.
+    QFont title = font();
+    title.setBold(true);
+    const QFontMetrics metrics(title);
+    const QString shown = windowTitle() + QStringLiteral(" — ") + QGuiApplication::applicationDisplayName();
+    setMinimumWidth(std::max(300, metrics.horizontalAdvance(shown) + 8 * metrics.height()));
 }
 
 void TfrmColor::cbFG2Click() {

@@ -29,6 +29,9 @@ public slots:
     void cbFG2Click();
     // Days of the sample month in the chosen colours; the neighbouring months' days as they are.
     void cal2DrawCell(QPainter *painter, const corvane::CalendarCell &cell, bool *useDefaultDrawing);
+
+protected:
+    void changeEvent(QEvent *event) override;
 };
 
 } // namespace corvane

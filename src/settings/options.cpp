@@ -11,6 +11,7 @@
 #include "settings/settingsstore.h"
 #include "settings/shadowstyle.h"
 #include "widgets/colorcombo.h"
+#include "widgets/fontbutton.h"
 #include "widgets/modal.h"
 #include "widgets/prompter.h"
 #include "widgets/shadowlabel.h"
@@ -131,8 +132,9 @@ QWidget *TfrmOptions::screenPage() {
     weekLayout->addWidget(rbMon);
     weekLayout->addStretch();
 
-    btCalFont = new QPushButton(QStringLiteral("Calendar Font"), page);
-    btGridFont = new QPushButton(QStringLiteral("Grid Font"), page);
+    // The buttons hold the fonts chosen, and show their captions in the dialog's font.
+    btCalFont = new FontButton(QStringLiteral("Calendar Font"), page);
+    btGridFont = new FontButton(QStringLiteral("Grid Font"), page);
 
     auto *layout = new QGridLayout(page);
     auto *rowHeight = new QLabel(QStringLiteral("Height of grid row:"), page);

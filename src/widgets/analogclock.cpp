@@ -19,6 +19,12 @@ void AnalogClock::setShowSeconds(bool show) {
     update();
 }
 
+void AnalogClock::setHandColors(const QColor &hour, const QColor &minute) {
+    m_hourHand = hour;
+    m_minuteHand = minute;
+    update();
+}
+
 namespace {
 
 // A hand from the centre, on a face of radius 100, turned by `degrees` clockwise from twelve o'clock.
@@ -56,8 +62,8 @@ void AnalogClock::paintEvent(QPaintEvent *) {
     }
 
     const double minutes = m_time.minute() + m_time.second() / 60.0;
-    drawHand(painter, 30.0 * ((m_time.hour() % 12) + minutes / 60.0), 52, 10, QColor(20, 20, 60));
-    drawHand(painter, 6.0 * minutes, 80, 7, QColor(20, 20, 60));
+    drawHand(painter, 30.0 * ((m_time.hour() % 12) + minutes / 60.0), 52, 10, m_hourHand);
+    drawHand(painter, 6.0 * minutes, 80, 7, m_minuteHand);
     if (m_showSeconds)
         drawHand(painter, 6.0 * m_time.second(), 88, 2.5, QColor(200, 30, 30));
     painter.setPen(Qt::NoPen);

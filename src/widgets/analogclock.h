@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QTime>
 #include <QWidget>
 
@@ -14,6 +15,7 @@ public:
     QTime time() const { return m_time; }
     void setTime(const QTime &time);
     void setShowSeconds(bool show);
+    void setHandColors(const QColor &hour, const QColor &minute);
 
     QSize sizeHint() const override { return {80, 80}; }
 
@@ -23,6 +25,8 @@ protected:
 private:
     QTime m_time = QTime(0, 0);
     bool m_showSeconds = false;
+    QColor m_hourHand = QColor(20, 20, 60);
+    QColor m_minuteHand = QColor(20, 20, 60);
 };
 
 } // namespace corvane

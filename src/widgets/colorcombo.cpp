@@ -58,9 +58,24 @@ void ColorCombo::setColorValue(int value) {
     emit colorChanged(value);
 }
 
+void ColorCombo::wheelEvent(QWheelEvent *event) {
+    m_stepping = true;
+    QComboBox::wheelEvent(event);
+    m_stepping = false;
+}
+
+void ColorCombo::keyPressEvent(QKeyEvent *event) {
+    m_stepping = true;
+    QComboBox::keyPressEvent(event);
+    m_stepping = false;
+}
+
 void ColorCombo::itemActivated(int index) {
     if (index == customIndex()) {
-        chooseCustom();
+        if (m_stepping)
+            setCurrentIndex(findData(m_current)); // stays on the colour it had
+        else
+            chooseCustom();
         return;
     }
     setColorValue(itemData(index).toInt());

@@ -16,6 +16,12 @@ public:
     void setColorValue(int value);
     QColor color() const;
 
+protected:
+    // Stepping with the wheel or the arrow keys passes over "Custom…": only a choice from the list opens
+    // the colour dialog.
+    void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
 signals:
     // The current colour was set or picked (from the list or the colour dialog).
     void colorChanged(int value);
@@ -28,6 +34,7 @@ private:
 
     int m_current = 0;
     int m_extraIndex = -1; // the row that shows an unlisted current colour
+    bool m_stepping = false;
 };
 
 } // namespace corvane

@@ -29,17 +29,24 @@ void ShadowLabel::setTextColor(const QColor &color) {
     setPalette(colors);
 }
 
+// The text's line, the shadow's depth below and right of it, and a pixel of room on each side, so that
+// neither the glyphs nor their shadow touch what lies around the label.
+QSize ShadowLabel::extra() const {
+    return QSize(m_depth + 2 * Room, m_depth + 2 * Room);
+}
+
 QSize ShadowLabel::sizeHint() const {
-    return QLabel::sizeHint() + QSize(m_depth, m_depth);
+    return QLabel::sizeHint() + extra();
 }
 
 QSize ShadowLabel::minimumSizeHint() const {
-    return QLabel::minimumSizeHint() + QSize(m_depth, m_depth);
+    return QLabel::minimumSizeHint() + extra();
 }
 
 void ShadowLabel::paintEvent(QPaintEvent *) {
     QPainter painter(this);
-    const QRect area = contentsRect().adjusted(margin(), margin(), -margin() - m_depth, -margin() - m_depth);
+    const int m = margin() + Room;
+    const QRect area = contentsRect().adjusted(m, m, -m - m_depth, -m - m_depth);
     const int flags = int(alignment()) | (wordWrap() ? int(Qt::TextWordWrap) : 0);
     const QString shown = text();
     if (m_depth > 0) {

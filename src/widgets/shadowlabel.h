@@ -26,6 +26,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    static constexpr int Room = 1;
+    QSize extra() const;
+
     int m_depth = 1;
     QColor m_shadowColor = QColor(128, 128, 128);
 };

@@ -6,6 +6,7 @@ target_sources(corvane_core PRIVATE
 target_sources(corvane_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/analogclock.cpp
   ${CMAKE_CURRENT_LIST_DIR}/colorcombo.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fontbutton.cpp
   ${CMAKE_CURRENT_LIST_DIR}/icons.cpp
   ${CMAKE_CURRENT_LIST_DIR}/memolines.cpp
   ${CMAKE_CURRENT_LIST_DIR}/modal.cpp

@@ -12,10 +12,36 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 
 #include <algorithm>
 
 namespace corvane {
+
+namespace {
+
+// An empty row (the one row of an empty list) holds no task, so it is never drawn as selected.
+class RowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (rowIsEmpty(index))
+            option->state &= ~QStyle::State_Selected;
+    }
+
+private:
+    static bool rowIsEmpty(const QModelIndex &index) {
+        for (int column = 0; column < index.model()->columnCount(); ++column)
+            if (!index.siblingAtColumn(column).data().toString().isEmpty())
+                return false;
+        return true;
+    }
+};
+
+} // namespace
 
 TaskGrid::TaskGrid(QWidget *parent)
     : QTableView(parent), m_ownTable(std::make_unique<TaskTable>(1, 2)), m_table(m_ownTable.get()),
@@ -26,8 +52,9 @@ TaskGrid::TaskGrid(QWidget *parent)
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWordWrap(false);
     setTabKeyNavigation(false);
-    // The columns are fitted to the list's width, so only rows scroll.
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The columns are fitted to the list's width; a list too narrow for them scrolls sideways.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setItemDelegate(new RowDelegate(this));
     verticalHeader()->hide();
     verticalHeader()->setMinimumSectionSize(1);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -115,6 +142,12 @@ void TaskGrid::setRowHeight(int pixels) {
 
 int TaskGrid::rowHeight() const {
     return verticalHeader()->defaultSectionSize();
+}
+
+int TaskGrid::fitWidth(int column, int textWidth) const {
+    // The style's text margin on each side, the grid line, and a pixel for rounding of the text's width.
+    const int margins = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 2;
+    return std::max(horizontalHeader()->sectionSizeHint(column), textWidth + margins);
 }
 
 void TaskGrid::setColumnWidth(int column, int width) {

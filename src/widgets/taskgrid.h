@@ -44,6 +44,8 @@ public:
 
     void setRowHeight(int pixels);
     int rowHeight() const;
+    // The width column `column` needs to show its title and a text `textWidth` pixels wide whole.
+    int fitWidth(int column, int textWidth = 0) const;
     // Sets the width in the view and in the table (which keeps it in its grid file).
     void setColumnWidth(int column, int width);
     // Shows the widths the table holds (after the table's widths were set directly).

@@ -191,25 +191,33 @@ void CalendarLogicTest::dayCellsTakeTheirShadeColours_data() {
     QTest::addColumn<bool>("inMonth");
     QTest::addColumn<bool>("selected");
     QTest::addColumn<bool>("onCurrent");
+    QTest::addColumn<int>("day");
     QTest::addColumn<QColor>("colour"); // of the cell after painting; the canvas brush starts grey
-    QTest::newRow("a pending day") << true << false << true << QColor(Qt::red);
-    QTest::newRow("selected on the current calendar") << true << true << true << QColor(Qt::gray);
-    QTest::newRow("selected on another calendar") << true << true << false << QColor(Qt::red);
-    QTest::newRow("neighbouring month's day") << false << false << true << QColor(Qt::gray);
+    QTest::addColumn<QColor>("edge");
+    const QColor red(Qt::red), gray(Qt::gray), highlight(Qt::darkCyan);
+    QTest::newRow("a pending day") << true << false << true << 10 << red << red;
+    // The selection frames the task colour, or fills a day without one.
+    QTest::newRow("selected on the current calendar") << true << true << true << 10 << red << highlight;
+    QTest::newRow("plain, selected on the current calendar")
+        << true << true << true << 11 << highlight << highlight;
+    QTest::newRow("selected on another calendar") << true << true << false << 10 << red << red;
+    QTest::newRow("neighbouring month's day") << false << false << true << 10 << gray << gray;
 }
 
 void CalendarLogicTest::dayCellsTakeTheirShadeColours() {
     QFETCH(bool, inMonth);
     QFETCH(bool, selected);
     QFETCH(bool, onCurrent);
+    QFETCH(int, day);
     QFETCH(QColor, colour);
-    const QDate day(2026, 3, 10);
-    const TaskTable store = storeOf({{day, "Home", "No"}});
+    QFETCH(QColor, edge);
+    const TaskTable store = storeOf({{QDate(2026, 3, 10), "Home", "No"}});
     DayCellSource source;
     source.store = &store;
     source.palette = {
         {Qt::white, Qt::black}, {Qt::yellow, Qt::black}, {Qt::green, Qt::black}, {Qt::red, Qt::blue}};
-    CalendarCell cell{QRect(0, 0, 10, 10), day, 10, 12, inMonth, selected, false};
+    source.selection = {Qt::darkCyan, Qt::white};
+    CalendarCell cell{QRect(0, 0, 10, 10), QDate(2026, 3, day), day, 12, inMonth, selected, false};
 
     QImage image(10, 10, QImage::Format_RGB32);
     image.fill(Qt::black);
@@ -219,6 +227,7 @@ void CalendarLogicTest::dayCellsTakeTheirShadeColours() {
     painter.fillRect(cell.rect, painter.brush()); // the calendar's default drawing
     painter.end();
     QCOMPARE(image.pixelColor(5, 5), colour);
+    QCOMPARE(image.pixelColor(0, 5), edge);
 }
 
 QTEST_MAIN(CalendarLogicTest)

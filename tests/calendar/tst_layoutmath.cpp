@@ -68,6 +68,12 @@ void LayoutMathTest::listColumns() {
     QVERIFY(allRowsVisible(7, 8));
     metrics = {400, 144, true, 16, 3};
     QCOMPARE(dayColumnWidths(metrics), (std::array<int, 5>{84, 108, 80, 60, 60}));
+    // Texts wider than the layout's widths widen their columns; What keeps its minimum.
+    metrics = {400, 96, true, 16, 3, {70, 0, 0, 0, 52}};
+    QCOMPARE(dayColumnWidths(metrics), (std::array<int, 5>{70, 72, 158, 40, 52}));
+    metrics.minimumWhat = 200;
+    QCOMPARE(dayColumnWidths(metrics)[2], 200);
+    QCOMPARE(nondayColumnWidths(metrics), (std::array<int, 3>{72, 280, 40}));
     QCOMPARE(minimumWindowWidth(96), 638);
     QCOMPARE(minimumWindowWidth(120), 797);
     QCOMPARE(minimumClientWidth(96), 630);

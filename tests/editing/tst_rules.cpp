@@ -196,8 +196,8 @@ void EditingRulesTest::nondayTaskWithoutCategoryIsATask() {
 void EditingRulesTest::textsOfTheEditor() {
     const QString what = QString(60, u'x');
     QCOMPARE(editCaption(what), "Task: " + QString(50, u'x') + " ...");
-    QCOMPARE(deleteQuestion("Call the bank"), QString("Really delete \"Call the bank ...\"?"));
-    QCOMPARE(deleteQuestion(what), "Really delete \"" + QString(50, u'x') + " ...\"?");
+    QCOMPARE(deleteQuestion("Call the bank"), QString("Really delete \"Call the bank ... \"?"));
+    QCOMPARE(deleteQuestion(what), "Really delete \"" + QString(50, u'x') + " ... \"?");
     QCOMPARE(dayOrigin(QDate(2000, 3, 15)), QString("Wed 3/15/2000"));
     QCOMPARE(editorTitle(QDate(2000, 3, 16)), QString("Thu 3/16/2000 Tomorrow"));
     QVERIFY(isPastDay(QDate(2000, 3, 14)));

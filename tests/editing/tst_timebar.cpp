@@ -49,12 +49,15 @@ void TimePopupTest::draggingAcrossSevenTurnsThePanelYellow() {
     QTest::mousePress(picker.Image1, Qt::LeftButton, {}, QPoint(at655, 20));
     QVERIFY(picker.pnlTime->isVisible());
     QCOMPARE(picker.pnlTime->text(), QString("06:55a"));
-    const QColor night = picker.pnlTime->palette().color(QPalette::Window);
+    QCOMPARE(picker.pnlTime->palette().color(QPalette::Window), QColor(0, 255, 255)); // aqua
     QTest::mouseMove(picker.Image1, QPoint(8 + (7 * 60 + 3) / 3, 20));
     QCOMPARE(picker.time(), QTime(7, 5));
     QCOMPARE(picker.pnlTime->text(), QString("07:05a"));
-    QVERIFY(picker.pnlTime->palette().color(QPalette::Window) != night);
-    QCOMPARE(picker.pnlTime->palette().color(QPalette::Window), QColor(255, 255, 128));
+    QCOMPARE(picker.pnlTime->palette().color(QPalette::Window), QColor(255, 255, 0)); // yellow
+    // The ruler's grounds: aqua before 7a, yellow from 7a to 7p.
+    const QImage ruler = picker.Image1->pixmap().toImage();
+    QCOMPARE(ruler.pixelColor(8 + (6 * 60) / 3, 2), QColor(0, 255, 255));
+    QCOMPARE(ruler.pixelColor(8 + (12 * 60) / 3, 2), QColor(255, 255, 0));
     QTest::mouseRelease(picker.Image1, Qt::LeftButton, {}, QPoint(8 + (7 * 60 + 3) / 3, 20));
     QVERIFY(!picker.pnlTime->isVisible());
     QCOMPARE(picker.Clock1->time(), QTime(7, 5));

@@ -4,12 +4,14 @@
 #include "testsupport.h"
 #include "widgets/colorcombo.h"
 
+#include <QApplication>
 #include <QColorDialog>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 using namespace corvane;
 using namespace corvane::test;
@@ -24,6 +26,7 @@ private slots:
     void comboShowsAnyCurrentColour_data();
     void comboShowsAnyCurrentColour();
     void comboCustomUsesTheColourDialog();
+    void comboStepsPastCustom();
     void chooserLooksAsItShould();
     void pickingRepaintsOnlyTheDaysOfTheMonth();
 
@@ -112,6 +115,20 @@ void TestColor::comboCustomUsesTheColourDialog() {
     QCOMPARE(combo.colorValue(), 0x1E140A);
     QCOMPARE(combo.currentText(), QStringLiteral("#0a141e"));
     QCOMPARE(changed.count(), 1);
+}
+
+void TestColor::comboStepsPastCustom() {
+    ColorCombo combo;
+    const int last = combo.itemData(combo.count() - 2).toInt(); // the colour above "Custom…"
+    combo.setColorValue(last);
+    ModalScript script; // no dialog may open
+    QTest::keyClick(&combo, Qt::Key_Down);
+    QWheelEvent wheel(QPointF(5, 5), combo.mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&combo, &wheel);
+    QCOMPARE(script.shown, QStringList());
+    QCOMPARE(combo.colorValue(), last);
+    QCOMPARE(combo.currentIndex(), combo.count() - 2);
 }
 
 int TestColor::cellsIn(TfrmColor &dialog, const QColor &color) {

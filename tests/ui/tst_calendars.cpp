@@ -29,12 +29,12 @@ void settle() {
 }
 
 // The colour in the middle of the left half of a day cell, away from the day number.
-QColor cellColour(MonthCalendar *calendar, const QDate &date) {
+QColor cellColour(MonthCalendar *calendar, const QDate &date, int fromLeft = 2) {
     const QImage image = calendar->grab().toImage();
     for (int id = 1; id <= 42; ++id)
         if (calendar->dateOfCell(id) == date) {
             const QRect cell = calendar->cellRect(id);
-            return image.pixelColor(cell.left() + 2, cell.center().y());
+            return image.pixelColor(cell.left() + fromLeft, cell.center().y());
         }
     return {};
 }
@@ -191,9 +191,13 @@ void CalendarsTest::cellsAreColouredByTheirTasks() {
     QCOMPARE(cellColour(main->cal2, QDate(2000, 2, 28)), plain);
     QCOMPARE(cellColour(main->cal1, QDate(2000, 2, 28)), Red);
     // The selected day of a calendar that is not current is painted like any other day; that of the
-    // current calendar keeps its selected look.
+    // current calendar is framed in the palette's highlight around its task colour.
     QCOMPARE(cellColour(main->cal1, QDate(2000, 2, 15)), Red);
+    QCOMPARE(main->cal2->selectedColor(), main->palette().color(QPalette::Highlight));
     QCOMPARE(cellColour(main->cal2, QDate(2000, 3, 15)), main->cal2->selectedColor());
+    const QImage image = main->cal2->grab().toImage();
+    const QRect cell = main->cal2->cellRect(main->cal2->cellAt(centreOf(main->cal2, QDate(2000, 3, 15))));
+    QCOMPARE(image.pixelColor(cell.left() + 3, cell.bottom() - 3), Red); // below the day number
 }
 
 void CalendarsTest::highlightedDaysByShortcut() {
@@ -297,6 +301,13 @@ void CalendarsTest::doubleClickAddsOrEdits() {
     main->cal1->setDate(QDate(2000, 4, 21));
     QTest::mouseDClick(main->cal1, Qt::LeftButton, {}, centreOf(main->cal1, QDate(2000, 4, 21)));
     QCOMPARE(shownOn, (QStringList{"2000-04-20", "2000-04-21"}));
+
+    // A grey day of the next month: its first press turns cal1 to March, the editor still opens on it.
+    main->cal1->setDate(QDate(2000, 2, 10));
+    modal->then(record);
+    QTest::mouseDClick(main->cal1, Qt::LeftButton, {}, centreOf(main->cal1, QDate(2000, 3, 9)));
+    QCOMPARE(shownOn.value(2), QString("2000-03-09"));
+    QCOMPARE(main->cal1->date(), QDate(2000, 3, 9));
     QCOMPARE(modal->unexpected, QStringList());
 }
 
@@ -305,10 +316,13 @@ void CalendarsTest::helpAndHomePage() {
     QCOMPARE(prompts->openedUrls.size(), 1);
     QCOMPARE(prompts->openedUrls[0].fileName(), QString("corvane.html"));
     QCOMPARE(prompts->openedUrls[0].fragment(), QString("Corvane"));
+    QVERIFY(prompts->errors.isEmpty());
     prompts->openUrlAnswer = false;
     main->HalveringHomePage1->trigger();
     QCOMPARE(prompts->openedUrls.value(1), QUrl("https://www.halvering.example/"));
     QCOMPARE(prompts->errors, QStringList{"Couldn't open web browser for home page"});
+    main->Help2->trigger();
+    QCOMPARE(prompts->errors.value(1), QString("Couldn't open web browser for help"));
 }
 
 void CalendarsTest::hoverSummaryOverTheOtherColumn() {

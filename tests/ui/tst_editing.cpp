@@ -334,7 +334,7 @@ void EditingFlowTest::deleteAsksFirstWhenConfirmIsOn() {
     prompts->confirmAnswers = {false, true};
     main->btDelClick(main->tbDel1);
     if (confirm) {
-        QCOMPARE(prompts->questions, QStringList{"Really delete \"" + what.left(50) + " ...\"?"});
+        QCOMPARE(prompts->questions, QStringList{"Really delete \"" + what.left(50) + " ... \"?"});
         QCOMPARE(main->gridDay->table().cell(DayWhat, 1), what);
         main->btDelClick(main->Del1);
     }

@@ -1,5 +1,6 @@
 #include "app/main.h"
 #include "app/program.h"
+#include "app/updatereminder.h"
 #include "settings/settingsstore.h"
 #include "store/clock.h"
 #include "store/daynumber.h"
@@ -111,7 +112,7 @@ private slots:
         QCOMPARE(written.value("ClientWidth").toString(), QString("630"));
         QCOMPARE(written.value("ClientHeight").toString(), QString("450"));
         QCOMPARE(written.value("SplitDay").toString(), QString("150"));
-        QVERIFY(prompts.messages.isEmpty()); // 15 March 2000: the version is not old yet
+        QVERIFY(prompts.messages.isEmpty()); // 15 March 2000: before this version was built
 
         // The next start opens with what was written.
         Program again;
@@ -121,19 +122,24 @@ private slots:
         QCOMPARE(again.main().split1->sizes().value(0), 300);
     }
 
-    void updateReminderAfterFirstOfJuly2000_data() {
+    // A year after the program was built, closing reminds of updates.
+    void updateReminderAYearAfterTheBuild_data() {
         QTest::addColumn<QDateTime>("moment");
         QTest::addColumn<QStringList>("messages");
         const QString reminder =
             "This version is over a year old.  Check https://www.halvering.example/ for updates";
-        QTest::newRow("30 June") << QDateTime(QDate(2000, 6, 30), QTime(23, 59)) << QStringList();
-        QTest::newRow("midnight") << QDateTime(QDate(2000, 7, 1), QTime(0, 0)) << QStringList();
-        QTest::newRow("just after") << QDateTime(QDate(2000, 7, 1), QTime(0, 0, 1)) << QStringList{reminder};
-        QTest::newRow("later") << QDateTime(QDate(2026, 1, 1), QTime(9, 0)) << QStringList{reminder};
+        const QDate due = buildDate().addYears(1);
+        QTest::newRow("build day") << QDateTime(buildDate(), QTime(12, 0)) << QStringList();
+        QTest::newRow("day before") << QDateTime(due.addDays(-1), QTime(23, 59)) << QStringList();
+        QTest::newRow("midnight") << QDateTime(due, QTime(0, 0)) << QStringList();
+        QTest::newRow("just after") << QDateTime(due, QTime(0, 0, 1)) << QStringList{reminder};
+        QTest::newRow("later") << QDateTime(due.addYears(3), QTime(9, 0)) << QStringList{reminder};
     }
-    void updateReminderAfterFirstOfJuly2000() {
+    void updateReminderAYearAfterTheBuild() {
         QFETCH(QDateTime, moment);
         QFETCH(QStringList, messages);
+        QVERIFY(buildDate().isValid());
+        QVERIFY(buildDate() <= QDate::currentDate());
         test::Sandbox sandbox;
         test::FakePrompter prompts;
         Program program;
