@@ -331,6 +331,39 @@ bool TaskTable::fromGridBytes(const QByteArray &bytes, const QString &fileName, 
         return line;
     };
 
+    // A row or a column that holds anything needs a line of at least five bytes ("0,1,x"). A header
+    // claiming more than the file's size allows is damaged: the table then ends with the last column and
+    // one row past the last row its lines mention, so it never outgrows what the file describes (and a
+    // table written from it reads back the same).
+    const auto boundedByFile = [&](int columns, int rows, qint64 size) {
+        const qint64 lines = size / 5;
+        if (columns <= lines + 1 && rows <= lines + 2)
+            return std::pair{columns, rows};
+        const qsizetype start = pos;
+        int lastColumn = 0, lastRow = 0;
+        while (pos < all.size()) {
+            const QStringView line = nextLine();
+            const qsizetype first = line.indexOf(QLatin1Char(','));
+            if (line.startsWith(QLatin1String("cw"))) {
+                const int column = first > 3 ? readIntField(line.mid(3, first - 3)) : 0;
+                if (first >= 0 && column >= 0 && column < columns)
+                    lastColumn = std::max(lastColumn, column);
+                continue;
+            }
+            const qsizetype second = first < 0 ? -1 : line.indexOf(QLatin1Char(','), first + 1);
+            const int column = readIntField(line.left(first));
+            const int row = readIntField(line.mid(first + 1, second - first - 1));
+            if (second >= 0 && column >= 0 && column < columns && row >= 0 && row < rows) {
+                lastColumn = std::max(lastColumn, column);
+                lastRow = std::max(lastRow, row);
+            }
+        }
+        // Back to the first line after the header, with the line-end search started again from there.
+        pos = start;
+        nextCr = nextLf = -2;
+        return std::pair{lastColumn + 1, std::min(rows, lastRow + 2)};
+    };
+
     const QStringView header = nextLine();
     if (!header.isEmpty()) {
         const qsizetype comma = header.indexOf(QLatin1Char(','));
@@ -342,12 +375,10 @@ bool TaskTable::fromGridBytes(const QByteArray &bytes, const QString &fileName, 
                 *error = corruptMessage(fileName);
             return false;
         }
-        // A row or a column that holds anything needs a line of at least five bytes ("0,1,x"); the title
-        // row and one empty row come free. Real files stay within this, so only a damaged header is cut.
-        const qint64 lines = bytes.size() / 5;
+        const auto [usedColumns, usedRows] = boundedByFile(columns, rows, bytes.size());
         const Observer observer = std::exchange(m_observer, Observer());
-        setColumnCount(int(std::min<qint64>(columns, lines + 1)));
-        setRowCount(int(std::min<qint64>(rows, lines + 2)));
+        setColumnCount(usedColumns);
+        setRowCount(usedRows);
         m_observer = observer;
     }
 
