@@ -48,6 +48,7 @@ public:
     void error(const QString &) override {}
     void information(const QString &) override {}
     void message(const QString &) override {}
+    void warning(const QString &) override {}
     bool confirm(const QString &) override { return true; }
     std::optional<QString> input(const QString &, const QString &, const QString &) override { return {}; }
     QString openFileName(const QString &, const QString &, const QString &) override { return {}; }

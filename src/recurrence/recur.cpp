@@ -429,7 +429,7 @@ void TfrmRecur::goforit() {
 
 bool TfrmRecur::addLine(const QDate &date) {
     if (ListBox1->count() >= listCapacity) {
-        prompter().error(
+        prompter().warning(
             QStringLiteral("Maximum capacity of listbox reached ... unable to preview all dates."));
         return false;
     }

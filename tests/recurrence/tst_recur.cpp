@@ -296,7 +296,7 @@ void RecurDialogTest::confirmInsertsEveryRemainingLine() {
 void RecurDialogTest::fullListWarnsOnceAndKeepsItsLines() {
     dialog->listCapacity = 3;
     previewMondaysAndThursdays();
-    QCOMPARE(prompts->errors,
+    QCOMPARE(prompts->warnings,
              QStringList{"Maximum capacity of listbox reached ... unable to preview all dates."});
     QCOMPARE(dialog->ListBox1->count(), 3);
     QCOMPARE(dialog->Label12->text(), QString("Number of dates: 3"));
@@ -305,7 +305,7 @@ void RecurDialogTest::fullListWarnsOnceAndKeepsItsLines() {
     dialog->listCapacity = 20;
     dialog->btPreview->click();
     QCOMPARE(dialog->ListBox1->count(), 11);
-    QCOMPARE(prompts->errors.size(), 1);
+    QCOMPARE(prompts->warnings.size(), 1);
 }
 
 void RecurDialogTest::escapeCancels() {
