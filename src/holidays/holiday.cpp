@@ -4,6 +4,7 @@
 #include "holidays/holidaylist.h"
 #include "holidays/holidayrules.h"
 #include "holidays/import.h"
+#include "output/tableprinter.h"
 #include "settings/options.h"
 #include "widgets/modal.h"
 #include "widgets/prompter.h"
@@ -14,7 +15,6 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -134,9 +134,7 @@ void TfrmHoliday::btDeleteClick() {
 }
 
 void TfrmHoliday::btPrintClick() {
-    QPrinter printer;
-    if (!prompter().choosePrinter(printer))
-        return;
+    printWithDialog(m_rules, holidayPrintSettings());
 }
 
 void TfrmHoliday::btInternationalClick() {

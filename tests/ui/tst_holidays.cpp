@@ -21,6 +21,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <memory>
@@ -595,6 +596,13 @@ void HolidaysTest::printWaitsForThePrinterChoice() {
     prompts->printerAnswer = false;
     list.btPrintClick();
     QCOMPARE(prompts->errors, QStringList());
+
+    prompts->printerAnswer = true;
+    prompts->printFile = sandbox->path("holidays.pdf");
+    list.btPrintClick();
+    const QString text = test::pdfText(prompts->printFile);
+    QVERIFY2(text.contains(QRegularExpression("Holidays[\\s\\S]*Christmas\\s+12\\s+December\\s+25")),
+             qPrintable(text));
 }
 
 void HolidaysTest::screenshots() {
