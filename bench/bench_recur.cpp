@@ -52,7 +52,7 @@ public:
     bool confirm(const QString &) override { return true; }
     std::optional<QString> input(const QString &, const QString &, const QString &) override { return {}; }
     QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
-    QString saveFileName(const QString &, const QString &, const QString &, const QString &) override {
+    QString saveFileName(const QString &, const QString &, const QString &, const QString &, bool) override {
         return {};
     }
     bool choosePrinter(QPrinter &) override { return false; }

@@ -6,6 +6,7 @@
 #include "editing/edit.h"
 #include "editing/taskrules.h"
 #include "maintenance/find.h"
+#include "output/print.h"
 #include "store/clock.h"
 #include "store/daynumber.h"
 #include "testsupport.h"
@@ -66,6 +67,12 @@ const QMap<QString, QString> &effects() {
         {"Restore1Click", "asked Really restore ENTIRE system?  This will overwrite any current information. "
                           "Note you may want to make an archive first!"},
         {"ICalendarFormat1Click", "file dialog Save as an iCalendar file"},
+        {"Print1Click", "dialog Print tasks"},
+        {"Print list", "printer"},
+        {"HTML export", "file dialog Save as an HTML file"},
+        {"CSV export", "file dialog Save as comma-delimited"},
+        {"PublishCalendarasWebPage1Click", "dialog Publish Monthly Calendar as Web Page"},
+        {"ClearAll1Click", "dialog Clear tasks"},
         {"ImportICalendar1Click", "file dialog Import iCalendar"},
     };
     return map;
@@ -101,20 +108,21 @@ void CommandsTest::everyCommand_data() {
         QTest::newRow(name) << QString(caption) << QString(shortcut) << enabled << QString(handler);
     };
     // File menu.
-    row("Print1", "Print", "", false, "");
+    row("Print1", "Print", "", true, "Print1Click");
     row("Search1", "Find", "Ctrl+F", true, "Search1Click");
-    row("HTMLFormat3", "HTML Format", "", false, "");
-    row("CommaDelimitedFormat1", "Comma-Delimited Format", "", false, "");
-    row("HTMLFormat4", "HTML Format", "", false, "");
-    row("CommaDelimitedFormat2", "Comma Delimited Format", "", false, "");
+    row("HTMLFormat3", "HTML Format", "", true, "HTML export");
+    row("CommaDelimitedFormat1", "Comma-Delimited Format", "", true, "CSV export");
+    row("HTMLFormat4", "HTML Format", "", true, "HTML export");
+    row("CommaDelimitedFormat2", "Comma Delimited Format", "", true, "CSV export");
     row("ICalendarFormat1", "iCalendar Format…", "", true, "ICalendarFormat1Click");
-    row("PublishCalendarasWebPage1", "Publish Calendar as Web Page", "", false, "");
+    row("PublishCalendarasWebPage1", "Publish Calendar as Web Page", "", true,
+        "PublishCalendarasWebPage1Click");
     row("Holidays1", "Holidays", "Ctrl+H", true, "Holidays1Click");
     row("Options2", "Options", "Ctrl+O", true, "Options2Click");
     row("CompletedTasks1", "View Completed Tasks", "", true, "CompletedTasks1Click");
     row("Archive1", "Archive current data", "", true, "Archive1Click");
     row("Restore1", "Restore old data", "", true, "Restore1Click");
-    row("ClearAll1", "Clear all data", "", false, "");
+    row("ClearAll1", "Clear all data", "", true, "ClearAll1Click");
     row("ImportICalendar1", "Import iCalendar…", "", true, "ImportICalendar1Click");
     row("Hide1", "Hide", "Alt+H", true, "Hide1Click");
     row("Exit1", "Exit", "Alt+X", true, "Exit1Click");
@@ -137,24 +145,24 @@ void CommandsTest::everyCommand_data() {
     row("Add1", "Add", "", true, "btAddClick day");
     row("Edit2", "Edit", "", true, "btEditClick day");
     row("Del1", "Delete", "", true, "btDelClick day");
-    row("Print3", "Print", "", false, "");
-    row("HTMLFormat1", "HTML Format", "", false, "");
-    row("CSVFormat1", "CSV Format", "", false, "");
+    row("Print3", "Print", "", true, "Print list");
+    row("HTMLFormat1", "HTML Format", "", true, "HTML export");
+    row("CSVFormat1", "CSV Format", "", true, "CSV export");
     row("Markascompleted2", "Mark as completed", "", true, "Markascompleted1Click day");
     // Pop-up menu of the non-date list.
     row("MenuItem1", "Add", "", true, "btAddClick nonday");
     row("MenuItem2", "Edit", "", true, "btEditClick nonday");
     row("MenuItem3", "Delete", "", true, "btDelClick nonday");
-    row("Print4", "Print", "", false, "");
-    row("HTMLFormat2", "HTML Format", "", false, "");
-    row("CSVFormat2", "CSV Format", "", false, "");
+    row("Print4", "Print", "", true, "Print list");
+    row("HTMLFormat2", "HTML Format", "", true, "HTML export");
+    row("CSVFormat2", "CSV Format", "", true, "CSV export");
     row("Markascompleted1", "Mark as completed", "", true, "Markascompleted1Click nonday");
     // Tool bar 1.
     row("tbToday", "Goto today", "", true, "Today1Click");
     row("tbSearch", "Find text in date oriented task", "", true, "Search1Click");
     row("btFilter", "Filter tasks", "", true, "btFilterClick");
-    row("tbPrint", "Print", "", false, "");
-    row("tbPublish", "Publish calendar as web page", "", false, "");
+    row("tbPrint", "Print", "", true, "Print1Click");
+    row("tbPublish", "Publish calendar as web page", "", true, "PublishCalendarasWebPage1Click");
     row("tbArchive", "Archive", "", true, "Archive1Click");
     row("tbCompleted", "View Completed Tasks", "", true, "CompletedTasks1Click");
     row("tbOptions", "Options", "", true, "Options2Click");
@@ -166,14 +174,14 @@ void CommandsTest::everyCommand_data() {
     row("tbAdd1", "Add new", "", true, "btAddClick day");
     row("tbEdit1", "Edit task", "", true, "btEditClick day");
     row("tbDel1", "Delete", "", true, "btDelClick day");
-    row("tbPrint1", "Print date tasks", "", false, "");
+    row("tbPrint1", "Print date tasks", "", true, "Print list");
     row("tbDone1", "Mark as completed", "", true, "Markascompleted1Click day");
     row("ToolButton15", "Toggle alarm (yes/no)", "", true, "ToolButton15Click");
     // Tool bar 3, beside the non-date list.
     row("tbAdd2", "Add new", "", true, "btAddClick nonday");
     row("tbEdit2", "Edit task", "", true, "btEditClick nonday");
     row("tbDel2", "Delete", "", true, "btDelClick nonday");
-    row("tbPrint2", "Print tasks", "", false, "");
+    row("tbPrint2", "Print tasks", "", true, "Print list");
     row("tbDone2", "Mark as completed", "", true, "Markascompleted1Click nonday");
 }
 
@@ -187,7 +195,11 @@ void CommandsTest::everyCommand() {
     prompts.confirmAnswers = {false}; // a delete asks and is refused
     test::ModalScript modal;
     QStringList dialogs;
+    prompts.printerAnswer = false; // a print stops at the printer choice
     modal.then([&](QDialog &dialog) {
+        // The print selection names itself as it is shown, which the script stands in for.
+        if (auto *print = qobject_cast<TfrmPrint *>(&dialog))
+            print->FormShow();
         QString seen = dialog.windowTitle();
         if (auto *editor = qobject_cast<TfrmEdit *>(&dialog))
             seen += ": " + editor->lblTitle->text();
@@ -235,6 +247,8 @@ void CommandsTest::everyCommand() {
         seen << "asked " + question;
     for (const QString &file : prompts.fileCaptions)
         seen << "file dialog " + file;
+    if (prompts.printDialogs > 0)
+        seen << "printer";
     if (main.FindDialog1 && main.FindDialog1->isVisible())
         seen << "find dialog";
     for (const QUrl &url : prompts.openedUrls)
